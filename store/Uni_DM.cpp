@@ -1,0 +1,96 @@
+#include "store/Uni_DM.h"
+
+#include "resources/Glyphs.h"
+#include "store/Errors.h"
+#include "store/Uni_Function.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QtEndian>
+
+TDM_Main *DM_Main = nullptr;
+
+namespace {
+
+QString uniqueConnectionName()
+{
+    static int serial = 0;
+    return QStringLiteral("ADOConn%1").arg(++serial);
+}
+
+// SQLite opens an empty or truncated file without complaint (an empty file is a valid
+// empty database to it), so the header is checked first: the magic text, and a file at
+// least as long as the pages the header says it holds.
+bool looksLikeCompleteDatabase(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
+        return false;
+    const auto *bytes = reinterpret_cast<const uchar *>(header.constData());
+    quint32 pageSize = qFromBigEndian<quint16>(bytes + 16);
+    if (pageSize == 1)
+        pageSize = 65536;
+    const quint32 changeCounter = qFromBigEndian<quint32>(bytes + 24);
+    const quint32 pageCount = qFromBigEndian<quint32>(bytes + 28);
+    const quint32 validFor = qFromBigEndian<quint32>(bytes + 92);
+    if (pageCount == 0 || changeCounter != validFor)
+        return true; // no trustworthy size in the header; SQLite measures the file itself
+    return file.size() >= qint64(pageCount) * pageSize;
+}
+
+void connectTo(QSqlDatabase &db, const QString &path)
+{
+    db.close();
+    if (!looksLikeCompleteDatabase(path))
+        throw DatabaseError(QStringLiteral("not a database"));
+    // mode=rw never creates the file; the URI form carries any character of the path.
+    db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open())
+        throw DatabaseError(db.lastError().text());
+    // A file that is not a database opens fine and fails only at its first statement.
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+        throw DatabaseError(probe.lastError().text());
+}
+
+} // namespace
+
+TDM_Main::TDM_Main(QObject *parent)
+    : QObject(parent)
+    , m_connectionName(uniqueConnectionName())
+    , qry_Pub(m_connectionName)
+    , qry_Tmp(m_connectionName)
+{
+    ADOConn = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    ImgList = {Glyphs::Edit(), Glyphs::Add(), Glyphs::Delete(), Glyphs::Exit()};
+    DM_Main = this;
+}
+
+TDM_Main::~TDM_Main()
+{
+    if (DM_Main == this)
+        DM_Main = nullptr;
+    qry_Pub.Close();
+    qry_Tmp.Close();
+    ADOConn.close();
+    ADOConn = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+bool OpenDatabase(const QString &path)
+{
+    try {
+        connectTo(DM_Main->ADOConn, path);
+        return true;
+    } catch (const DatabaseError &) {
+        DM_Main->ADOConn.close();
+        ShowError(QStringLiteral("连接数据库文件出错！\r\n\r\n数据库文件可能被改名或移动！"));
+        return false;
+    }
+}

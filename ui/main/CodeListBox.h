@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QListWidget>
+#include <QStringList>
+
+// A list box that keeps a code beside every item: entry i of Codes() belongs to item i.
+// Whoever adds or clears items does the same to the codes; the control never reorders them,
+// so it is used unsorted.
+class TCodeListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit TCodeListBox(QWidget *parent = nullptr);
+
+    QStringList &Codes() { return m_codes; }
+    const QStringList &Codes() const { return m_codes; }
+    void SetCodes(const QStringList &codes) { m_codes = codes; }
+
+    // The codes of the selected items in list order, joined by blanks; empty when none is.
+    QString GetSelectedCodes() const;
+    // The first code equal to code, ignoring letter case; -1 when there is none.
+    int IndexOfCode(const QString &code) const;
+
+    // The selected item, -1 for none. Setting it from code raises no Click.
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+
+    // Replaces items and codes together; raises no Click and leaves nothing selected.
+    void Reload(const QStringList &items, const QStringList &codes);
+
+signals:
+    // The user changed the selection with the mouse or the keyboard.
+    void Click();
+
+private:
+    QStringList m_codes;
+};
