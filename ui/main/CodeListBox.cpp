@@ -49,6 +49,27 @@ int TCodeListBox::IndexOfCode(const QString &code) const
     return -1;
 }
 
+static QChar foldAsciiLetter(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? QChar(c.unicode() - ('a' - 'A')) : c;
+}
+
+int TCodeListBox::IndexOfPrefix(const QString &prefix) const
+{
+    const int n = prefix.size();
+    for (int row = 0; row < count(); ++row) {
+        const QString text = item(row)->text();
+        if (text.size() < n)
+            continue;
+        int i = 0;
+        while (i < n && foldAsciiLetter(text.at(i)) == foldAsciiLetter(prefix.at(i)))
+            ++i;
+        if (i == n)
+            return row;
+    }
+    return -1;
+}
+
 int TCodeListBox::ItemIndex() const
 {
     const QModelIndexList selected = selectionModel()->selectedRows();

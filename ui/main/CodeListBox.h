@@ -19,6 +19,9 @@ public:
     QString GetSelectedCodes() const;
     // The first code equal to code, ignoring letter case; -1 when there is none.
     int IndexOfCode(const QString &code) const;
+    // The first item that begins with prefix, the letters a to z compared without regard to
+    // case and every other character as it is; -1 when there is none.
+    int IndexOfPrefix(const QString &prefix) const;
 
     // The selected item, -1 for none. Setting it from code raises no Click.
     int ItemIndex() const;

@@ -5,6 +5,7 @@
 #include "store/Uni_DM.h"
 #include "store/Uni_Function.h"
 #include "ui/Controls.h"
+#include "ui/ContactFields.h"
 #include "ui/FormBuilder.h"
 #include "ui/KeyPreview.h"
 #include "ui/Look.h"
@@ -116,6 +117,8 @@ void Tfrm_Main::createSearchAndList()
     lstContact->setGeometry(8, 93, 145, 332);
     lstContact->setToolTip(QStringLiteral("Contact list"));
     setTabOrder(edtSearch, lstContact);
+    connect(lstContact, &TCodeListBox::Click, this, Guarded(this, &Tfrm_Main::lstContactClick));
+    connect(edtSearch, &QLineEdit::textChanged, this, Guarded(this, &Tfrm_Main::edtSearchChange));
 }
 
 void Tfrm_Main::createNameAndAddress()
@@ -293,11 +296,51 @@ void Tfrm_Main::RefreshContactList()
     sbMain->SetPanelText(PanelCount, QStringLiteral("%1 Contacts").arg(query.RecordCount()));
 }
 
+QList<QWidget *> Tfrm_Main::DetailFields() const
+{
+    return {edtName, memAddress, edtHome1, edtHome2, edtFax1, edtBiz1, edtBiz2, edtFax2, edtWeb, edtMail1, edtMail2, memNotes};
+}
+
+// The one place where the displayed contact key is set or cleared: the right-hand side
+// shows the selected contact as the table holds it now.
+void Tfrm_Main::lstContactClick()
+{
+    edtName->setProperty(ContactKeyProperty, QString());
+    for (QWidget *field : DetailFields())
+        SetFieldText(field, QString());
+    sbMain->SetPanelText(PanelName, QString());
+    sbMain->SetPanelText(PanelRecord, QString());
+    if (lstContact->count() == 0)
+        return;
+    const QString key = lstContact->GetSelectedCodes();
+    if (key.isEmpty())
+        return;
+    SqlText = SqlWithValue(Statements::SelectByKeyPrefix, key);
+    StaticQuery &query = DM_Main->qry_Pub;
+    OpenQuery(query, SqlText);
+    for (; !query.Eof(); query.Next()) {
+        edtName->setProperty(ContactKeyProperty, query.FieldByName(QStringLiteral("pkcontact")));
+        const QList<QWidget *> fields = DetailFields();
+        for (int i = 0; i < fields.size(); ++i)
+            SetFieldText(fields.at(i), query.FieldByName(ContactFieldColumns.at(i)));
+    }
+    sbMain->SetPanelText(PanelName, edtName->text());
+    sbMain->SetPanelText(PanelRecord, QStringLiteral("Record %1").arg(lstContact->ItemIndex() + 1));
+}
+
+void Tfrm_Main::edtSearchChange()
+{
+    const QString text = TrimControls(edtSearch->text());
+    lstContact->SetItemIndex(text.isEmpty() ? -1 : lstContact->IndexOfPrefix(text));
+    lstContactClick();
+}
+
 void Tfrm_Main::SortbyName1Click()
 {
     // The check mark is reversed by the menu item itself before this runs.
     RefreshContactList();
     lstContact->SetItemIndex(DisplayedContactKey().isEmpty() ? -1 : lstContact->IndexOfCode(DisplayedContactKey()));
+    lstContactClick();
 }
 
 void Tfrm_Main::StayonTop1Click()

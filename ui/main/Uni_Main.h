@@ -54,6 +54,9 @@ private:
     void createMenus();
 
     void RefreshContactList();
+    void lstContactClick();
+    void edtSearchChange();
+    QList<QWidget *> DetailFields() const;
 
     void SortbyName1Click();
     void StayonTop1Click();
