@@ -3,7 +3,10 @@
 #include "ContactsFile.h"
 #include "store/Uni_DM.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QTest>
 #include <QMap>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -126,4 +129,22 @@ std::unique_ptr<TDM_Main> OpenDataModule(const ContactsFolder &folder)
 Row Contact(const QString &key, const QString &name)
 {
     return Row{{QStringLiteral("pkcontact"), key}, {QStringLiteral("contactname"), name}};
+}
+
+void TypeInto(QWidget *control, const QString &text)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('\n')) {
+            QTest::keyClick(control, Qt::Key_Return);
+            continue;
+        }
+        // A character outside the basic plane arrives as one key with both halves.
+        const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString key = text.mid(i, length);
+        i += length - 1;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
+        QCoreApplication::sendEvent(control, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, key);
+        QCoreApplication::sendEvent(control, &release);
+    }
 }

@@ -9,7 +9,15 @@
 
 #include "store/MessageBoxes.h"
 
+#include <ostream>
+
 class TDM_Main;
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // One contact row as the table holds it, by column name.
 using Row = QMap<QString, QString>;
@@ -53,3 +61,7 @@ Row Contact(const QString &key, const QString &name);
 
 // The thirteen column names in table order.
 extern const QStringList ContactColumns;
+
+class QWidget;
+// Types text into a control key by key, as a person would; any script, line breaks as Enter.
+void TypeInto(QWidget *control, const QString &text);

@@ -1,8 +1,4 @@
-#include "store/Uni_DM.h"
-#include "tests/Fixtures.h"
-#include "ui/main/CodeListBox.h"
-#include "ui/main/StatusBar.h"
-#include "ui/main/Uni_Main.h"
+#include "tests/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,38 +13,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
-namespace {
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    void Open()
-    {
-        window = std::make_unique<Tfrm_Main>(folder.Folder());
-    }
-    template <typename T = QWidget>
-    T *Find(const char *name) const
-    {
-        T *found = window->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    QString Panel(int index) const { return Find<StatusBar>("sbMain")->PanelText(index); }
-    QStringList ListedNames() const
-    {
-        QStringList names;
-        auto *list = Find<TCodeListBox>("lstContact");
-        for (int i = 0; i < list->count(); ++i)
-            names << list->item(i)->text();
-        return names;
-    }
-
-    BoxRecorder boxes;
-    ContactsFolder folder;
-    TDM_Main module;
-    std::unique_ptr<Tfrm_Main> window;
-};
-
-} // namespace
+using MainWindowTest = MainWindowFixture;
 
 TEST_F(MainWindowTest, EveryControlStandsWhereTheLayoutPutsIt)
 {
@@ -139,7 +104,7 @@ TEST_F(MainWindowTest, StartsWithTheListFilledNothingSelectedAndTheDateShown)
     Open();
     EXPECT_FALSE(window->Terminated());
     EXPECT_EQ(ListedNames(), QStringList({QStringLiteral("Ann"), QStringLiteral("Ann"), QStringLiteral("bob")}));
-    auto *list = Find<TCodeListBox>("lstContact");
+    TCodeListBox *list = List();
     EXPECT_EQ(list->Codes().size(), 3);
     EXPECT_EQ(list->Codes().at(2), QStringLiteral("K1"));
     EXPECT_EQ(list->ItemIndex(), -1);

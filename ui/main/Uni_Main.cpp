@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QShowEvent>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -78,9 +79,12 @@ void Tfrm_Main::createToolBar()
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
     ToolBar1->setContentsMargins(0, 0, 0, 0);
-    addToolButton(QStringLiteral("tbAdd"), QStringLiteral("Add Contact"), TDM_Main::ImageAdd, nullptr);
-    addToolButton(QStringLiteral("ttbEdit"), QStringLiteral("Edit Contact"), TDM_Main::ImageEdit, nullptr);
-    addToolButton(QStringLiteral("tbDel"), QStringLiteral("Delete Contact"), TDM_Main::ImageDelete, nullptr);
+    addToolButton(QStringLiteral("tbAdd"), QStringLiteral("Add Contact"), TDM_Main::ImageAdd,
+                  &Tfrm_Main::AddContact1Click);
+    addToolButton(QStringLiteral("ttbEdit"), QStringLiteral("Edit Contact"), TDM_Main::ImageEdit,
+                  &Tfrm_Main::DEditContact1Click);
+    addToolButton(QStringLiteral("tbDel"), QStringLiteral("Delete Contact"), TDM_Main::ImageDelete,
+                  &Tfrm_Main::DeleteContact1Click);
     auto *separator = new QWidget(ToolBar1);
     separator->setObjectName(QStringLiteral("ToolButton1"));
     separator->setFixedWidth(8);
@@ -218,11 +222,12 @@ void Tfrm_Main::createMenus()
 
     QMenu *contacts = menuBar()->addMenu(QStringLiteral("&Contacts"));
     contacts->setObjectName(QStringLiteral("Contacts1"));
-    addMenuItem(contacts, QStringLiteral("AddContact1"), QStringLiteral("&Add Contact"), nullptr, TDM_Main::ImageAdd);
-    addMenuItem(contacts, QStringLiteral("DEditContact1"), QStringLiteral("&Edit Contact"), nullptr,
-                TDM_Main::ImageEdit);
-    addMenuItem(contacts, QStringLiteral("DeleteContact1"), QStringLiteral("&Delete Contact"), nullptr,
-                TDM_Main::ImageDelete);
+    addMenuItem(contacts, QStringLiteral("AddContact1"), QStringLiteral("&Add Contact"), &Tfrm_Main::AddContact1Click,
+                TDM_Main::ImageAdd);
+    addMenuItem(contacts, QStringLiteral("DEditContact1"), QStringLiteral("&Edit Contact"),
+                &Tfrm_Main::DEditContact1Click, TDM_Main::ImageEdit);
+    addMenuItem(contacts, QStringLiteral("DeleteContact1"), QStringLiteral("&Delete Contact"),
+                &Tfrm_Main::DeleteContact1Click, TDM_Main::ImageDelete);
     contacts->addSeparator();
     addMenuItem(contacts, QStringLiteral("GotoWebSite1"), QStringLiteral("&Go to Web Site"), nullptr);
     addMenuItem(contacts, QStringLiteral("SendEMail1"), QStringLiteral("&Send EMail"), nullptr);
@@ -253,7 +258,8 @@ void Tfrm_Main::FormCreate(const QString &databaseFolder)
 void Tfrm_Main::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    RunGuarded([this] { FormShow(); });
+    if (!event->spontaneous()) // not when restored from the task bar
+        RunGuarded([this] { FormShow(); });
 }
 
 void Tfrm_Main::FormShow()
@@ -331,7 +337,12 @@ void Tfrm_Main::lstContactClick()
 void Tfrm_Main::edtSearchChange()
 {
     const QString text = TrimControls(edtSearch->text());
-    lstContact->SetItemIndex(text.isEmpty() ? -1 : lstContact->IndexOfPrefix(text));
+    SelectAndShow(text.isEmpty() ? -1 : lstContact->IndexOfPrefix(text));
+}
+
+void Tfrm_Main::SelectAndShow(int index)
+{
+    lstContact->SetItemIndex(index);
     lstContactClick();
 }
 
@@ -339,8 +350,7 @@ void Tfrm_Main::SortbyName1Click()
 {
     // The check mark is reversed by the menu item itself before this runs.
     RefreshContactList();
-    lstContact->SetItemIndex(DisplayedContactKey().isEmpty() ? -1 : lstContact->IndexOfCode(DisplayedContactKey()));
-    lstContactClick();
+    SelectAndShow(DisplayedContactKey().isEmpty() ? -1 : lstContact->IndexOfCode(DisplayedContactKey()));
 }
 
 void Tfrm_Main::StayonTop1Click()

@@ -58,6 +58,12 @@ private:
     void edtSearchChange();
     QList<QWidget *> DetailFields() const;
 
+    void SelectAndShow(int index);
+    void ReselectAfterEditor(const QString &key);
+    void AddContact1Click();
+    void DEditContact1Click();
+    void DeleteContact1Click();
+
     void SortbyName1Click();
     void StayonTop1Click();
     void Exit1Click();
