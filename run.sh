@@ -13,7 +13,7 @@ else
     ensure_packages "${BUILD_PACKAGES[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMORA_BENCHMARKS=OFF >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target pelmora make-contacts-db
 
 # The contacts live beside the program; an existing file is never touched.

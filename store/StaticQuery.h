@@ -30,10 +30,15 @@ public:
     QString Value(int field) const;
 
 private:
+    void fetch();
+
     QString m_connectionName;
     QString m_sql;
     bool m_active = false;
     QStringList m_fields;
-    std::vector<QString> m_cells; // row-major, m_fields.size() per row
+    // The rows as the engine hands them over, UTF-8, one cell after another; a cell becomes
+    // a QString only when it is read, so a large list costs little more than the engine.
+    std::vector<char> m_text;
+    std::vector<size_t> m_cellEnds;
     int m_row = 0;
 };

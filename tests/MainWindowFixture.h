@@ -36,7 +36,7 @@ protected:
     {
         QStringList names;
         for (int i = 0; i < List()->count(); ++i)
-            names << List()->item(i)->text();
+            names << List()->ItemText(i);
         return names;
     }
 

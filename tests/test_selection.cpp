@@ -21,7 +21,7 @@ protected:
     }
     void ClickRow(int row)
     {
-        const QRect rect = List()->visualItemRect(List()->item(row));
+        const QRect rect = List()->visualRect(List()->model()->index(row, 0));
         QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, rect.center());
     }
     void Search(const QString &text)

@@ -1,6 +1,6 @@
 #include "ui/main/CodeListBox.h"
 
-#include <QSignalBlocker>
+#include <QStringListModel>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -17,15 +17,47 @@ public:
     }
 };
 
+QChar foldAsciiLetter(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? QChar(c.unicode() - ('a' - 'A')) : c;
+}
+
+bool beginsWith(const QString &text, const QString &prefix)
+{
+    if (text.size() < prefix.size())
+        return false;
+    for (int i = 0; i < prefix.size(); ++i) {
+        if (foldAsciiLetter(text.at(i)) != foldAsciiLetter(prefix.at(i)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TCodeListBox::TCodeListBox(QWidget *parent)
-    : QListWidget(parent)
+    : QListView(parent)
+    , m_items(new QStringListModel(this))
 {
+    setModel(m_items);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setItemDelegate(new FixedHeightDelegate(this));
-    connect(this, &QListWidget::itemSelectionChanged, this, &TCodeListBox::Click);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!m_selectingFromCode)
+            emit Click();
+    });
+}
+
+int TCodeListBox::count() const
+{
+    return m_items->rowCount();
+}
+
+QString TCodeListBox::ItemText(int index) const
+{
+    return m_items->index(index).data().toString();
 }
 
 QString TCodeListBox::GetSelectedCodes() const
@@ -49,22 +81,11 @@ int TCodeListBox::IndexOfCode(const QString &code) const
     return -1;
 }
 
-static QChar foldAsciiLetter(QChar c)
-{
-    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? QChar(c.unicode() - ('a' - 'A')) : c;
-}
-
 int TCodeListBox::IndexOfPrefix(const QString &prefix) const
 {
-    const int n = prefix.size();
-    for (int row = 0; row < count(); ++row) {
-        const QString text = item(row)->text();
-        if (text.size() < n)
-            continue;
-        int i = 0;
-        while (i < n && foldAsciiLetter(text.at(i)) == foldAsciiLetter(prefix.at(i)))
-            ++i;
-        if (i == n)
+    const QStringList items = m_items->stringList();
+    for (int row = 0; row < items.size(); ++row) {
+        if (beginsWith(items.at(row), prefix))
             return row;
     }
     return -1;
@@ -78,21 +99,21 @@ int TCodeListBox::ItemIndex() const
 
 void TCodeListBox::SetItemIndex(int index)
 {
-    const QSignalBlocker blocker(this);
+    m_selectingFromCode = true;
     if (index < 0 || index >= count()) {
-        clearSelection();
-        setCurrentRow(-1);
-        return;
+        selectionModel()->clear();
+    } else {
+        const QModelIndex item = m_items->index(index);
+        selectionModel()->setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
+        scrollTo(item);
     }
-    setCurrentRow(index);
-    scrollToItem(item(index));
+    m_selectingFromCode = false;
 }
 
-void TCodeListBox::Reload(const QStringList &items, const QStringList &codes)
+void TCodeListBox::Reload(QStringList items, QStringList codes)
 {
-    const QSignalBlocker blocker(this);
-    m_codes.clear();
-    clear();
-    m_codes = codes;
-    addItems(items);
+    m_selectingFromCode = true;
+    m_codes = std::move(codes);
+    m_items->setStringList(std::move(items));
+    m_selectingFromCode = false;
 }

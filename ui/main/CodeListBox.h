@@ -1,15 +1,20 @@
 #pragma once
 
-#include <QListWidget>
+#include <QListView>
 #include <QStringList>
+
+class QStringListModel;
 
 // A list box that keeps a code beside every item: entry i of Codes() belongs to item i.
 // Whoever adds or clears items does the same to the codes; the control never reorders them,
 // so it is used unsorted.
-class TCodeListBox : public QListWidget {
+class TCodeListBox : public QListView {
     Q_OBJECT
 public:
     explicit TCodeListBox(QWidget *parent = nullptr);
+
+    int count() const;
+    QString ItemText(int index) const;
 
     QStringList &Codes() { return m_codes; }
     const QStringList &Codes() const { return m_codes; }
@@ -28,12 +33,14 @@ public:
     void SetItemIndex(int index);
 
     // Replaces items and codes together; raises no Click and leaves nothing selected.
-    void Reload(const QStringList &items, const QStringList &codes);
+    void Reload(QStringList items, QStringList codes);
 
 signals:
     // The user changed the selection with the mouse or the keyboard.
     void Click();
 
 private:
+    QStringListModel *m_items;
     QStringList m_codes;
+    bool m_selectingFromCode = false;
 };

@@ -298,7 +298,7 @@ void Tfrm_Main::RefreshContactList()
         keys << query.Value(keyField);
         names << query.Value(nameField);
     }
-    lstContact->Reload(names, keys);
+    lstContact->Reload(std::move(names), std::move(keys));
     sbMain->SetPanelText(PanelCount, QStringLiteral("%1 Contacts").arg(query.RecordCount()));
 }
 

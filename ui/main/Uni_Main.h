@@ -53,7 +53,7 @@ private:
     void createStatusBar();
     void createMenus();
 
-    void RefreshContactList();
+    Q_INVOKABLE void RefreshContactList();
     void lstContactClick();
     void edtSearchChange();
     QList<QWidget *> DetailFields() const;
