@@ -52,6 +52,11 @@ TEST_F(SelectionTest, ClickingAndArrowKeysShowTheContactAndItsPlace)
     EXPECT_EQ(window->DisplayedContactKey(), QStringLiteral("K-ANT"));
     EXPECT_EQ(Field("edtMail1"), QString()) << "fields of the previous contact are cleared";
     EXPECT_EQ(Panel(1), QStringLiteral("Record 4"));
+
+    QTest::keyClick(List(), Qt::Key_Z);
+    EXPECT_EQ(Field("edtName"), QStringLiteral("zed")) << "typing a letter in the list";
+    QTest::keyClick(List(), Qt::Key_PageUp);
+    EXPECT_EQ(Panel(1), QStringLiteral("Record 1"));
 }
 
 TEST_F(SelectionTest, TypingPicksTheFirstNameThatBeginsWithTheText)
