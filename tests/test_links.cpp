@@ -110,6 +110,22 @@ TEST(LinkChecksTest, TheHelpFileIsOpenedMaximisedFromBesideTheProgramWhetherTher
     EXPECT_TRUE(boxes.boxes.isEmpty());
 }
 
+TEST(HelpFileTest, TheBuildPutsTheCompiledHelpWithEveryPageBesideTheProgram)
+{
+    QFile placed(QStringLiteral(PELMORA_PROGRAM_DIR "/Pelmora.chm"));
+    ASSERT_TRUE(placed.open(QIODevice::ReadOnly)) << placed.fileName().toStdString();
+    const QByteArray help = placed.readAll();
+    EXPECT_TRUE(help.startsWith("ITSF")) << "a compiled help file";
+    QFile committed(QStringLiteral(PELMORA_HELP_SOURCES "/Pelmora.chm"));
+    ASSERT_TRUE(committed.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(help == committed.readAll()) << "the copy beside the program is the committed file";
+    const QStringList pages =
+        QDir(QStringLiteral(PELMORA_HELP_SOURCES)).entryList({QStringLiteral("*.html"), QStringLiteral("*.css")});
+    EXPECT_GE(pages.size(), 2);
+    for (const QString &page : pages)
+        EXPECT_TRUE(help.contains("/" + page.toUtf8())) << page.toStdString() << " is compiled into the help file";
+}
+
 // The real opener, with a stand-in xdg-open first on PATH that writes down what it was given.
 TEST(DesktopOpenerTest, TheTextReachesTheOpenerExactlyAsItsOneArgument)
 {
