@@ -121,7 +121,7 @@ TEST_F(EditorTest, AddModeInsertsEveryFieldUnderAFreshKey)
     for (int i = 0; i < typed.size(); ++i)
         Type(editor.get(), FieldNames[i], typed.at(i));
     Press(editor.get(), "btnOK");
-    EXPECT_EQ(editor->result(), Tfrm_ContactInfo::ResultOK);
+    EXPECT_EQ(editor->result(), mrOk);
     EXPECT_FALSE(editor->isVisible());
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9A-F-]{36}$")).match(editor->ContactKey).hasMatch());
 
@@ -167,7 +167,7 @@ TEST_F(EditorTest, EditModeLoadsTheRowAndUpdatesIt)
 
     Type(editor.get(), "edtName", QStringLiteral(" Jr"));
     Press(editor.get(), "btnOK");
-    EXPECT_EQ(editor->result(), Tfrm_ContactInfo::ResultOK);
+    EXPECT_EQ(editor->result(), mrOk);
     EXPECT_EQ(editor->ContactKey, QStringLiteral("K1"));
     const QList<Row> rows = folder.Rows();
     ASSERT_EQ(rows.size(), 2);
@@ -184,7 +184,7 @@ TEST_F(EditorTest, EditingARowThatIsGoneChangesNothingAndClosesWithOk)
     EXPECT_EQ(EditorEdit(editor.get(), "edtName")->text(), QString());
     Type(editor.get(), "edtName", QStringLiteral("New"));
     Press(editor.get(), "btnOK");
-    EXPECT_EQ(editor->result(), Tfrm_ContactInfo::ResultOK);
+    EXPECT_EQ(editor->result(), mrOk);
     ASSERT_EQ(folder.Rows().size(), 1);
     EXPECT_EQ(folder.Rows().first().value(QStringLiteral("contactname")), QStringLiteral("Other"));
 }
@@ -202,7 +202,7 @@ TEST_F(EditorTest, AFailedInsertKeepsTheInputAndTheNextOkUsesANewKey)
 
     folder.Exec(QStringLiteral("alter table elsewhere rename to contacts"));
     Press(editor.get(), "btnOK");
-    EXPECT_EQ(editor->result(), Tfrm_ContactInfo::ResultOK);
+    EXPECT_EQ(editor->result(), mrOk);
     EXPECT_NE(editor->ContactKey, firstKey);
     ASSERT_EQ(folder.Rows().size(), 1);
     EXPECT_EQ(folder.Rows().first().value(QStringLiteral("pkcontact")), editor->ContactKey);
@@ -220,7 +220,7 @@ TEST_F(EditorTest, CancelEscapeAndTheCloseBoxStoreNothing)
         Type(editor.get(), "edtName", QStringLiteral("Never stored"));
         leave(editor.get());
         EXPECT_FALSE(editor->isVisible());
-        EXPECT_EQ(editor->result(), Tfrm_ContactInfo::ResultCancel);
+        EXPECT_EQ(editor->result(), mrCancel);
     }
     EXPECT_TRUE(folder.Rows().isEmpty());
 }

@@ -4,7 +4,13 @@
 
 class QDialog;
 
-// Shows a dialog modally and returns its modal result. A test replaces the handler to fill
-// the dialog and press its buttons as a person would; an empty handler restores exec().
-int ShowModal(QDialog *dialog);
+// The modal results callers test for.
+constexpr int mrOk = 1;
+constexpr int mrCancel = 2;
+
+// An empty handler restores the real modal loop. A test's handler fills the dialog and
+// presses its buttons, then returns the dialog's result.
 void SetModalHandler(std::function<int(QDialog *)> handler);
+
+// Shows the dialog modally and returns its modal result once it has closed.
+int ShowModal(QDialog *dialog);

@@ -9,6 +9,7 @@
 #include "ui/FormBuilder.h"
 #include "ui/KeyPreview.h"
 #include "ui/Look.h"
+#include "ui/ShowModal.h"
 #include "ui/editor/InputLimit.h"
 
 #include <QGroupBox>
@@ -216,7 +217,7 @@ void Tfrm_ContactInfo::btnOKClick()
         SqlText = FormatSql(Statements::UpdateContact, FieldTexts() << ContactKey);
     }
     ExecQuery(DM_Main->qry_Pub, SqlText);
-    done(ResultOK);
+    done(mrOk);
 }
 
 void Tfrm_ContactInfo::btnCancelClick()
@@ -226,5 +227,5 @@ void Tfrm_ContactInfo::btnCancelClick()
 
 void Tfrm_ContactInfo::reject()
 {
-    done(ResultCancel);
+    done(mrCancel);
 }

@@ -17,7 +17,6 @@ class Tfrm_ContactInfo : public QDialog {
     Q_OBJECT
 public:
     enum Mode { AddMode = 0, EditMode = 1 };
-    enum Result { ResultOK = 1, ResultCancel = 2 };
 
     explicit Tfrm_ContactInfo(QWidget *parent = nullptr);
 

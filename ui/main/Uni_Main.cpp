@@ -162,6 +162,9 @@ void Tfrm_Main::createInternet()
                               mailHint, QPoint(365, 44));
     btnEMail1 = AddLinkButton(GroupBox3, QStringLiteral("btnEMail1"), Glyphs::WithoutBackground(Glyphs::Mail()),
                               mailHint, QPoint(365, 69));
+    connect(btnWeb, &TBitBtn::clicked, this, Guarded(this, &Tfrm_Main::GotoWebSite1Click));
+    connect(btnEMail2, &TBitBtn::clicked, this, Guarded(this, &Tfrm_Main::btnEMail2Click));
+    connect(btnEMail1, &TBitBtn::clicked, this, Guarded(this, &Tfrm_Main::SendEMail1Click));
 }
 
 void Tfrm_Main::createNotes()
@@ -229,9 +232,11 @@ void Tfrm_Main::createMenus()
     addMenuItem(contacts, QStringLiteral("DeleteContact1"), QStringLiteral("&Delete Contact"),
                 &Tfrm_Main::DeleteContact1Click, TDM_Main::ImageDelete);
     contacts->addSeparator();
-    addMenuItem(contacts, QStringLiteral("GotoWebSite1"), QStringLiteral("&Go to Web Site"), nullptr);
-    addMenuItem(contacts, QStringLiteral("SendEMail1"), QStringLiteral("&Send EMail"), nullptr);
-    addMenuItem(contacts, QStringLiteral("SendEmail21"), QStringLiteral("Send &Email 2"), nullptr);
+    addMenuItem(contacts, QStringLiteral("GotoWebSite1"), QStringLiteral("&Go to Web Site"),
+                &Tfrm_Main::GotoWebSite1Click);
+    addMenuItem(contacts, QStringLiteral("SendEMail1"), QStringLiteral("&Send EMail"), &Tfrm_Main::SendEMail1Click);
+    addMenuItem(contacts, QStringLiteral("SendEmail21"), QStringLiteral("Send &Email 2"),
+                &Tfrm_Main::SendEmail21Click);
     contacts->addSeparator();
     SortbyName1 = addMenuItem(contacts, QStringLiteral("SortbyName1"), QStringLiteral("Sort by &Name"),
                               &Tfrm_Main::SortbyName1Click);
@@ -240,8 +245,8 @@ void Tfrm_Main::createMenus()
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    addMenuItem(help, QStringLiteral("Content1"), QStringLiteral("&Content"), nullptr);
-    addMenuItem(help, QStringLiteral("About1"), QStringLiteral("&About"), nullptr);
+    addMenuItem(help, QStringLiteral("Content1"), QStringLiteral("&Content"), &Tfrm_Main::Content1Click);
+    addMenuItem(help, QStringLiteral("About1"), QStringLiteral("&About"), &Tfrm_Main::About1Click);
 }
 
 void Tfrm_Main::FormCreate(const QString &databaseFolder)

@@ -68,6 +68,14 @@ private:
     void StayonTop1Click();
     void Exit1Click();
 
+    // Web site, e-mail, help and About (Uni_Main_Links.cpp).
+    void GotoWebSite1Click();
+    void SendEMail1Click();
+    void btnEMail2Click();
+    void SendEmail21Click();
+    void Content1Click();
+    void About1Click();
+
     QAction *addMenuItem(QMenu *menu, const QString &name, const QString &caption, void (Tfrm_Main::*handler)(),
                          int image = -1);
     QToolButton *addToolButton(const QString &name, const QString &caption, int image,

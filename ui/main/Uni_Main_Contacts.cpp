@@ -23,7 +23,7 @@ void Tfrm_Main::AddContact1Click()
     const ScopedForm<Tfrm_ContactInfo> editor(frm_ContactInfo);
     editor->SetTag(Tfrm_ContactInfo::AddMode);
     editor->SetStayOnTop(StayOnTop());
-    if (ShowModal(editor.get()) == Tfrm_ContactInfo::ResultOK)
+    if (ShowModal(editor.get()) == mrOk)
         ReselectAfterEditor(editor->ContactKey);
 }
 
@@ -40,7 +40,7 @@ void Tfrm_Main::DEditContact1Click()
     editor->ContactName = edtName->text();
     editor->SetTag(Tfrm_ContactInfo::EditMode);
     editor->SetStayOnTop(StayOnTop());
-    if (ShowModal(editor.get()) == Tfrm_ContactInfo::ResultOK)
+    if (ShowModal(editor.get()) == mrOk)
         ReselectAfterEditor(editor->ContactKey);
 }
 
