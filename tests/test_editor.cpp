@@ -1,6 +1,7 @@
 #include "store/Uni_DM.h"
 #include "tests/EditorDriver.h"
 #include "tests/Fixtures.h"
+#include "tests/Seams.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -223,4 +224,34 @@ TEST_F(EditorTest, CancelEscapeAndTheCloseBoxStoreNothing)
         EXPECT_EQ(editor->result(), mrCancel);
     }
     EXPECT_TRUE(folder.Rows().isEmpty());
+}
+
+TEST_F(EditorTest, LinkButtonsUseTheTypedTextsAndFocusAFieldThatFailsItsCheck)
+{
+    ShellRecorder shell;
+    auto editor = Show(Tfrm_ContactInfo::AddMode);
+    Type(editor.get(), "edtWeb", QStringLiteral(" HTTP://unsaved.example"));
+    Type(editor.get(), "edtMail1", QStringLiteral("first@example.org"));
+    Type(editor.get(), "edtMail2", QStringLiteral("second"));
+    const struct {
+        const char *button;
+        const char *opened;   // empty: refused
+        const char *focused;  // where the focus is afterwards
+    } cases[] = {
+        {"btnWeb", " HTTP://unsaved.example", "edtName"},
+        {"btnEMail1", "mailto:first@example.org", "edtName"},
+        {"btnEMail2", "", "edtMail2"},
+    };
+    for (const auto &c : cases) {
+        editor->findChild<QWidget *>(QStringLiteral("edtName"))->setFocus();
+        shell.requests.clear();
+        boxes.boxes.clear();
+        Press(editor.get(), c.button);
+        const QString opened = QString::fromUtf8(c.opened);
+        EXPECT_EQ(shell.Files(), opened.isEmpty() ? QStringList() : QStringList{opened}) << c.button;
+        EXPECT_EQ(boxes.Texts(), opened.isEmpty() ? QStringList{QStringLiteral("Not a valid email address.")}
+                                                  : QStringList()) << c.button;
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(c.focused)) << c.button;
+    }
+    EXPECT_TRUE(folder.Rows().isEmpty()) << "nothing is saved by the link buttons";
 }

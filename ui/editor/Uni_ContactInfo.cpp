@@ -8,6 +8,7 @@
 #include "ui/Controls.h"
 #include "ui/FormBuilder.h"
 #include "ui/KeyPreview.h"
+#include "ui/LinkCommands.h"
 #include "ui/Look.h"
 #include "ui/ShowModal.h"
 #include "ui/editor/InputLimit.h"
@@ -110,6 +111,9 @@ void Tfrm_ContactInfo::createInternet()
                            QStringLiteral("Go to Web Site"), QPoint(364, 16));
     btnEMail1 = AddLinkButton(box, QStringLiteral("btnEMail1"), mail, mailHint, QPoint(364, 41));
     btnEMail2 = AddLinkButton(box, QStringLiteral("btnEMail2"), mail, mailHint, QPoint(364, 66));
+    connect(btnWeb, &QPushButton::clicked, this, Guarded(this, &Tfrm_ContactInfo::btnWebClick));
+    connect(btnEMail1, &QPushButton::clicked, this, Guarded(this, &Tfrm_ContactInfo::btnEMail1Click));
+    connect(btnEMail2, &QPushButton::clicked, this, Guarded(this, &Tfrm_ContactInfo::btnEMail2Click));
 }
 
 void Tfrm_ContactInfo::createNotes()
@@ -223,6 +227,26 @@ void Tfrm_ContactInfo::btnOKClick()
 void Tfrm_ContactInfo::btnCancelClick()
 {
     reject();
+}
+
+// The link buttons act on the fields as typed, saved or not; a text that fails its check
+// gets the focus so that the user can mend it.
+void Tfrm_ContactInfo::btnWebClick()
+{
+    if (!OpenWebSite(this, edtWeb->text()))
+        edtWeb->setFocus();
+}
+
+void Tfrm_ContactInfo::btnEMail1Click()
+{
+    if (!SendEmailTo(this, edtMail1->text()))
+        edtMail1->setFocus();
+}
+
+void Tfrm_ContactInfo::btnEMail2Click()
+{
+    if (!SendEmailTo(this, edtMail2->text()))
+        edtMail2->setFocus();
 }
 
 void Tfrm_ContactInfo::reject()

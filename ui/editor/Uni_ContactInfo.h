@@ -44,6 +44,9 @@ private:
     void FormKeyDown(QKeyEvent *event);
     void btnOKClick();
     void btnCancelClick();
+    void btnWebClick();
+    void btnEMail1Click();
+    void btnEMail2Click();
 
     QList<QWidget *> Fields() const;
     QStringList FieldTexts() const;
