@@ -37,15 +37,17 @@ protected:
 
 TEST_F(ContactCommandsTest, AddShowsTheNewContactAtItsSortedPlace)
 {
-    editor.steps = [](Tfrm_ContactInfo *shown) {
+    QString newKey;
+    editor.steps = [&newKey](Tfrm_ContactInfo *shown) {
         TypeName(shown, QStringLiteral("Cy"));
         Press(shown, "btnOK");
+        newKey = shown->ContactKey;
     };
     Find<QToolButton>("tbAdd")->click();
     EXPECT_EQ(ListedNames(), QStringList({"Bea", "Cy", "Dan", "Fay"}));
     EXPECT_EQ(List()->ItemIndex(), 1);
     EXPECT_EQ(Field("edtName"), QStringLiteral("Cy"));
-    EXPECT_EQ(window->DisplayedContactKey(), editor.shown->ContactKey);
+    EXPECT_EQ(window->DisplayedContactKey(), newKey);
     EXPECT_EQ(Panel(1), QStringLiteral("Record 2"));
     EXPECT_EQ(Panel(2), QStringLiteral("4 Contacts"));
     EXPECT_EQ(frm_ContactInfo, nullptr) << "the editor is freed";
