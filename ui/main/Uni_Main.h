@@ -58,6 +58,10 @@ private:
     void edtSearchChange();
     QList<QWidget *> DetailFields() const;
 
+    void PrintAll1Click();
+    void PrintSelected1Click();
+    void PrintContacts(const QString &keyPattern);
+
     void SortbyName1Click();
     void StayonTop1Click();
     void Exit1Click();
