@@ -85,7 +85,8 @@ protected:
                 return;
             }
         }
-        scheduler->process.start(QStringLiteral("bash"), {QStringLiteral(PELMORA_PRIVATE_CUPS), scheduler->folder.path()});
+        scheduler->process.start(QStringLiteral("bash"),
+                                 {QStringLiteral(PELMORA_PRIVATE_CUPS), scheduler->folder.path()});
         while (!scheduler->process.canReadLine() && scheduler->process.waitForReadyRead(60000)) {
         }
         scheduler->socket = QString::fromLocal8Bit(scheduler->process.readLine()).trimmed();

@@ -52,7 +52,10 @@ const QList<LayoutCase> &LayoutCases()
         {"an address of three lines goes on at the left edge",
          {1000, 1000},
          {"    Address:1 Main St\r\nFlat 2\r\nTown", "    Home 1:"},
-         {{1, {0, 0}, "    Address:1 Main St"}, {1, {0, 22}, "Flat 2"}, {1, {0, 44}, "Town"}, {1, {0, 66}, "    Home 1:"}}},
+         {{1, {0, 0}, "    Address:1 Main St"},
+          {1, {0, 22}, "Flat 2"},
+          {1, {0, 44}, "Town"},
+          {1, {0, 66}, "    Home 1:"}}},
         {"a carriage return only ends the run",
          {1000, 1000},
          {"ab\rcd"},
@@ -162,7 +165,8 @@ TEST(PrinterTextDeviceTest, PrintsHostileValuesWholeWithoutHanging)
         QString drawn;
         for (const Text &text : printer.record.texts) {
             drawn += text.text;
-            EXPECT_LE(text.at.x() + text.text.size() * FixedMetricsSurface::CharWidth, page.width()) << text.text.toStdString();
+            EXPECT_LE(text.at.x() + text.text.size() * FixedMetricsSurface::CharWidth, page.width())
+                << text.text.toStdString();
             EXPECT_LE(text.at.y() + FixedMetricsSurface::TextHeight, page.height());
         }
         QString expected = hostile.value;

@@ -93,7 +93,8 @@ int main(int argc, char *argv[])
 
     QTemporaryDir folder;
     const QString database = QDir(folder.path()).filePath(QStringLiteral("contacts.dat"));
-    const QString pdfPath = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir(folder.path()).filePath(QStringLiteral("printout.pdf"));
+    const QString pdfPath =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir(folder.path()).filePath(QStringLiteral("printout.pdf"));
     const std::string failure = CreateContactsFile(database.toStdString());
     if (!failure.empty() || !InsertContacts(database, contacts)) {
         std::fprintf(stderr, "cannot make the database: %s\n", failure.c_str());
@@ -112,7 +113,8 @@ int main(int argc, char *argv[])
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(pdfPath);
     int pages = 0;
-    SetPrintSurfaceFactory([&](const QString &name) { return std::make_unique<PageCountingSurface>(pdf, name, pages); });
+    SetPrintSurfaceFactory(
+        [&](const QString &name) { return std::make_unique<PageCountingSurface>(pdf, name, pages); });
 
     QElapsedTimer timer;
     timer.start();
