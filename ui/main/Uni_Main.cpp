@@ -213,8 +213,9 @@ void Tfrm_Main::createMenus()
     file->setObjectName(QStringLiteral("File1"));
     addMenuItem(file, QStringLiteral("exportmsncontact1"), QStringLiteral("Import MSN Contact"), nullptr);
     file->addSeparator();
-    addMenuItem(file, QStringLiteral("PrintAll1"), QStringLiteral("&Print All"), nullptr);
-    addMenuItem(file, QStringLiteral("PrintSelected1"), QStringLiteral("Pri&nt Selected "), nullptr);
+    addMenuItem(file, QStringLiteral("PrintAll1"), QStringLiteral("&Print All"), &Tfrm_Main::PrintAll1Click);
+    addMenuItem(file, QStringLiteral("PrintSelected1"), QStringLiteral("Pri&nt Selected "),
+                &Tfrm_Main::PrintSelected1Click);
     file->addSeparator();
     StayonTop1 = addMenuItem(file, QStringLiteral("StayonTop1"), QStringLiteral("Stay on &Top"),
                              &Tfrm_Main::StayonTop1Click);

@@ -63,6 +63,9 @@ private:
     void AddContact1Click();
     void DEditContact1Click();
     void DeleteContact1Click();
+    void PrintAll1Click();
+    void PrintSelected1Click();
+    void PrintContacts(const QString &keyPattern);
 
     void SortbyName1Click();
     void StayonTop1Click();
