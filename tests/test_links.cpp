@@ -2,6 +2,7 @@
 #include "store/Shell.h"
 #include "store/Uni_DM.h"
 #include "tests/Fixtures.h"
+#include "tests/MainWindowFixture.h"
 #include "tests/Seams.h"
 #include "ui/LinkCommands.h"
 #include "ui/about/Uni_About.h"
@@ -157,7 +158,7 @@ TEST(DesktopOpenerTest, TheTextReachesTheOpenerExactlyAsItsOneArgument)
 
 namespace {
 
-class MainWindowLinksTest : public ::testing::Test {
+class MainWindowLinksTest : public MainWindowFixture {
 protected:
     void SetUp() override
     {
@@ -166,10 +167,7 @@ protected:
         contact.insert(QStringLiteral("email1"), QStringLiteral(" Ann@example.org "));
         contact.insert(QStringLiteral("email2"), QStringLiteral("ann@example.net?bcc=x@y.z"));
         folder.Insert({contact});
-        window = std::make_unique<Tfrm_Main>(folder.Folder());
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        OpenShown();
     }
     void ShowAnn() { window->findChild<QLineEdit *>(QStringLiteral("edtSearch"))->setText(QStringLiteral("Ann")); }
     // A menu item is chosen, a button is clicked.
@@ -183,11 +181,7 @@ protected:
             ADD_FAILURE() << "no command " << name;
     }
 
-    BoxRecorder boxes;
     ShellRecorder shell;
-    ContactsFolder folder;
-    TDM_Main module;
-    std::unique_ptr<Tfrm_Main> window;
 };
 
 } // namespace
