@@ -59,6 +59,8 @@ private:
     QList<QWidget *> DetailFields() const;
 
     void SortbyName1Click();
+    void exportmsncontact1Click();
+    void ImportMessengerContacts();
     void StayonTop1Click();
     void Exit1Click();
 
