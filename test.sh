@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev
+ensure_packages "${BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev dbus-daemon
 
 jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
