@@ -1,8 +1,7 @@
-#include "PrivateSessionBus.h"
-#include "StandInThread.h"
 #include "import/ScriptedMessenger.h"
 #include "store/Uni_DM.h"
 #include "tests/Fixtures.h"
+#include "tests/StandInOnBus.h"
 #include "ui/main/CodeListBox.h"
 #include "ui/main/StatusBar.h"
 #include "ui/main/Uni_Main.h"
@@ -12,7 +11,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 
@@ -74,20 +72,14 @@ protected:
 
 // The messenger is the real one, the Pidgin provider, reaching the stand-in on a session
 // bus of the test's own.
-class SessionBusImportTest : public ImportWindowTest {
+class SessionBusImportTest : public ImportWindowTest, protected StandInOnBus {
 protected:
     void SetUp() override
     {
-        if (!bus.Started())
-            GTEST_SKIP() << "no private D-Bus session bus for the Pidgin stand-in: " << bus.Failure().toStdString();
-        standIn.emplace(bus.Address());
-        ASSERT_EQ(standIn->Failure(), QString());
-        Open();
+        ServeStandIn();
+        if (!IsSkipped() && !HasFatalFailure())
+            Open();
     }
-    PurpleStandIn &Pidgin() { return standIn->StandIn(); }
-
-    PrivateSessionBus bus;
-    std::optional<StandInThread> standIn;
 };
 
 const QString NoPidgin = QStringLiteral("Could not get owner of name 'im.pidgin.purple.PurpleService': no such name.");

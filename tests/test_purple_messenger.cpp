@@ -1,10 +1,8 @@
-#include "PrivateSessionBus.h"
-#include "StandInThread.h"
 #include "import/PurpleMessenger.h"
+#include "tests/StandInOnBus.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 
@@ -17,16 +15,9 @@ StandInAccount Account(bool connected, bool connecting, QList<StandInBuddy> budd
 }
 
 // Each test has a session bus of its own, with the stand-in on it unless a test withdraws it.
-class PurpleMessengerTest : public ::testing::Test {
+class PurpleMessengerTest : public ::testing::Test, protected StandInOnBus {
 protected:
-    void SetUp() override
-    {
-        if (!bus.Started())
-            GTEST_SKIP() << "no private D-Bus session bus for the Pidgin stand-in: " << bus.Failure().toStdString();
-        standIn.emplace(bus.Address());
-        ASSERT_EQ(standIn->Failure(), QString());
-    }
-    PurpleStandIn &Pidgin() { return standIn->StandIn(); }
+    void SetUp() override { ServeStandIn(); }
 
     // The error text of what fails, or a note that nothing did.
     template <typename Operation>
@@ -40,9 +31,6 @@ protected:
         }
         return QStringLiteral("(no failure)");
     }
-
-    PrivateSessionBus bus;
-    std::optional<StandInThread> standIn;
 };
 
 } // namespace
