@@ -2,6 +2,7 @@
 
 #include <QDBusMessage>
 #include <QMutexLocker>
+#include <algorithm>
 
 const QString PurpleStandIn::Service = QStringLiteral("im.pidgin.purple.PurpleService");
 const QString PurpleStandIn::Path = QStringLiteral("/im/pidgin/purple/PurpleObject");
@@ -72,7 +73,7 @@ bool PurpleStandIn::CallBehaves(const QString &method)
     {
         const QMutexLocker lock(&m_mutex);
         m_calls << method;
-        const int occurrence = int(m_calls.count(method));
+        const int occurrence = ++m_callCounts[method];
         const auto found = std::find_if(m_faults.cbegin(), m_faults.cend(), [&](const Fault &candidate) {
             return candidate.method == method && candidate.occurrence == occurrence;
         });
@@ -94,7 +95,8 @@ bool PurpleStandIn::Misbehave(const Fault &fault)
         connection().send(message().createReply(QVariant(1.5)));
         break;
     case Misbehaviour::Vanish:
-        // Gone from the bus like a messenger that quit: every later call finds no one.
+        // Gone from the bus like a messenger that quit: this call gets the no-reply error the
+        // bus gives then, and every later call finds no one.
         setDelayedReply(true);
         Withdraw();
         connection().send(message().createErrorReply(QDBusError::NoReply,

@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDBusContext>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QMutex>
@@ -34,7 +35,7 @@ public:
     enum class Misbehaviour {
         ErrorReply, // an error reply with the given name and text
         WrongType,  // an answer of a type the method never returns
-        Vanish,     // leaves the bus with the call unanswered
+        Vanish,     // leaves the bus, the call failing with a no-reply error
         NoAnswer,   // keeps the caller waiting, for ever
     };
     struct Fault {
@@ -91,4 +92,5 @@ private:
     qint32 m_savedStatusType = 2;
     QList<Fault> m_faults;
     QStringList m_calls;
+    QHash<QString, int> m_callCounts;
 };
