@@ -29,11 +29,23 @@ QDBusConnection ConnectSessionBus(const QString &name)
                              : QDBusConnection::connectToBus(address, name);
 }
 
-QString NewConnectionName()
-{
-    static int serial = 0;
-    return QStringLiteral("pelmora-messenger-%1").arg(++serial);
-}
+// The name Qt keeps a connection under, given up when this ends: also when the messenger
+// object is not made after all, so that no failed attempt leaves a connection open.
+class ConnectionName {
+public:
+    ConnectionName()
+    {
+        static int serial = 0;
+        m_name = QStringLiteral("pelmora-messenger-%1").arg(++serial);
+    }
+    ConnectionName(const ConnectionName &) = delete;
+    ConnectionName &operator=(const ConnectionName &) = delete;
+    ~ConnectionName() { QDBusConnection::disconnectFromBus(m_name); }
+    const QString &Text() const { return m_name; }
+
+private:
+    QString m_name;
+};
 
 // One connection to the session bus, shared by a messenger object and everything taken
 // from it, and closed when the last of them is released.
@@ -44,8 +56,7 @@ public:
 
     // Throws MessengerError with the bus's text when there is no bus or no Pidgin on it.
     explicit PurpleBus(int timeoutMs)
-        : m_name(NewConnectionName())
-        , m_connection(ConnectSessionBus(m_name))
+        : m_connection(ConnectSessionBus(m_name.Text()))
         , m_timeout(timeoutMs)
     {
         if (!m_connection.isConnected())
@@ -58,8 +69,6 @@ public:
         if (!owner.isValid())
             throw MessengerError(MessengerError::ServerUnavailable, owner.error().message());
     }
-
-    ~PurpleBus() { QDBusConnection::disconnectFromBus(m_name); }
 
     // Any error reply, a timeout or an answer of another type throws the bus's text.
     template <typename Result>
@@ -89,7 +98,7 @@ public:
     }
 
 private:
-    QString m_name;
+    ConnectionName m_name; // first: it outlives the connection
     QDBusConnection m_connection;
     int m_timeout;
 };

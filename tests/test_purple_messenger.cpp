@@ -1,7 +1,10 @@
 #include "import/PurpleMessenger.h"
 #include "tests/StandInOnBus.h"
 
+#include <QDBusConnectionInterface>
 #include <QDir>
+#include <QRegularExpression>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -107,12 +110,19 @@ TEST_F(PurpleMessengerTest, NamesArriveExactlyAsSent)
 
 TEST_F(PurpleMessengerTest, CreationFailsWithTheBusesTextWhileNoMessengerIsThereAndAsksAgainEachTime)
 {
+    const QDBusConnection observer = QDBusConnection::connectToBus(bus.Address(), QStringLiteral("observer"));
+    const auto connectionsOnBus = [&] {
+        return observer.interface()->registeredServiceNames().value().filter(QRegularExpression(QStringLiteral("^:"))).size();
+    };
+    const auto before = connectionsOnBus();
     standIn.reset();
     const QString noPidgin = FailureOf([] { CreatePurpleMessenger(); });
     EXPECT_TRUE(noPidgin.contains(QStringLiteral("im.pidgin.purple.PurpleService"))) << noPidgin.toStdString();
 
     standIn.emplace(bus.Address());
     EXPECT_EQ(FailureOf([] { CreatePurpleMessenger()->get_MyStatus(); }), QStringLiteral("(no failure)"));
+    // The stand-in's own connection is back; the messenger's are gone, also the failed one's.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return connectionsOnBus() == before; }));
 
     const QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
     const QString socket = QDir::temp().filePath(QStringLiteral("pelmora-no-bus-here"));
@@ -120,6 +130,7 @@ TEST_F(PurpleMessengerTest, CreationFailsWithTheBusesTextWhileNoMessengerIsThere
     const QString noBus = FailureOf([] { CreatePurpleMessenger(); });
     qputenv("DBUS_SESSION_BUS_ADDRESS", address);
     EXPECT_TRUE(noBus.contains(socket)) << noBus.toStdString();
+    QDBusConnection::disconnectFromBus(QStringLiteral("observer"));
 }
 
 TEST_F(PurpleMessengerTest, EveryMisbehaviourOfTheMessengerBecomesAFailureWithItsText)
