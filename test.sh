@@ -4,9 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
-# cups, cups-filters and poppler-utils: the printout test runs a CUPS scheduler of its own and
-# reads the PDF file its printer writes.
-ensure_packages "${BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev cups cups-filters poppler-utils
+# cups, cups-filters and poppler-utils dbus-daemon: the printout test runs a CUPS scheduler of its own and
+# reads the PDF file its printer writes; dbus-daemon: the import test runs a session bus of its own.
+ensure_packages "${BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev cups cups-filters poppler-utils dbus-daemon
 
 jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -95,3 +95,19 @@ TEST(OpenDatabase, TheDataModuleHoldsFourImagesOfSixteenPixels)
     for (const QPixmap &image : module.ImgList)
         EXPECT_EQ(image.size(), QSize(16, 16));
 }
+
+// Each statement commits on its own; the connection logs commits ahead of the file instead of
+// flushing the disk several times for each, and another program sees every committed row.
+TEST(OpenDatabase, CommitsGoToAWriteAheadLogThatOtherProgramsRead)
+{
+    const ContactsFolder folder;
+    const std::unique_ptr<TDM_Main> module = OpenDataModule(folder);
+    OpenQuery(module->qry_Pub, QStringLiteral("pragma journal_mode"));
+    EXPECT_EQ(module->qry_Pub.Value(0), QStringLiteral("wal"));
+    OpenQuery(module->qry_Pub, QStringLiteral("pragma synchronous"));
+    EXPECT_EQ(module->qry_Pub.Value(0), QStringLiteral("1")) << "normal: flushed at checkpoints";
+
+    ExecQuery(module->qry_Pub, FormatSql(Statements::InsertImported, {"K1", "Ann", "", "", "", ""}));
+    ASSERT_EQ(folder.Rows().size(), 1);
+    EXPECT_EQ(folder.Rows().first().value(QStringLiteral("contactname")), QStringLiteral("Ann"));
+}

@@ -211,7 +211,8 @@ void Tfrm_Main::createMenus()
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    addMenuItem(file, QStringLiteral("exportmsncontact1"), QStringLiteral("Import MSN Contact"), nullptr);
+    addMenuItem(file, QStringLiteral("exportmsncontact1"), QStringLiteral("Import MSN Contact"),
+                &Tfrm_Main::exportmsncontact1Click);
     file->addSeparator();
     addMenuItem(file, QStringLiteral("PrintAll1"), QStringLiteral("&Print All"), &Tfrm_Main::PrintAll1Click);
     addMenuItem(file, QStringLiteral("PrintSelected1"), QStringLiteral("Pri&nt Selected "),

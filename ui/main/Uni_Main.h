@@ -68,6 +68,8 @@ private:
     void PrintContacts(const QString &keyPattern);
 
     void SortbyName1Click();
+    void exportmsncontact1Click();
+    void ImportMessengerContacts();
     void StayonTop1Click();
     void Exit1Click();
 
