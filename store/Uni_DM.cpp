@@ -8,7 +8,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
-#include <QtEndian>
 
 TDM_Main *DM_Main = nullptr;
 
@@ -20,27 +19,14 @@ QString uniqueConnectionName()
     return QStringLiteral("ADOConn%1").arg(++serial);
 }
 
-// SQLite opens an empty or truncated file without complaint (an empty file is a valid
-// empty database to it), so the header is checked first: the magic text, and a file at
-// least as long as the pages the header says it holds.
-bool looksLikeCompleteDatabase(const QString &path)
+// SQLite takes an empty file for a valid empty database, so a file that does not begin
+// with the database header is refused before SQLite sees it. Truncation and damage are
+// SQLite's to find, at the probe below: it also knows when a journal beside the file puts
+// things right.
+bool hasDatabaseHeader(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray header = file.read(100);
-    if (header.size() < 100 || !header.startsWith(QByteArrayLiteral("SQLite format 3\0")))
-        return false;
-    const auto *bytes = reinterpret_cast<const uchar *>(header.constData());
-    quint32 pageSize = qFromBigEndian<quint16>(bytes + 16);
-    if (pageSize == 1)
-        pageSize = 65536;
-    const quint32 changeCounter = qFromBigEndian<quint32>(bytes + 24);
-    const quint32 pageCount = qFromBigEndian<quint32>(bytes + 28);
-    const quint32 validFor = qFromBigEndian<quint32>(bytes + 92);
-    if (pageCount == 0 || changeCounter != validFor)
-        return true; // no trustworthy size in the header; SQLite measures the file itself
-    return file.size() >= qint64(pageCount) * pageSize;
+    return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArrayLiteral("SQLite format 3\0");
 }
 
 // Every statement commits on its own. In the default rollback journal each commit waits for
@@ -60,7 +46,7 @@ void useWriteAheadLog(const QSqlDatabase &db)
 void connectTo(QSqlDatabase &db, const QString &path)
 {
     db.close();
-    if (!looksLikeCompleteDatabase(path))
+    if (!hasDatabaseHeader(path))
         throw DatabaseError(QStringLiteral("not a database"));
     // mode=rw never creates the file; the URI form carries any character of the path.
     db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
