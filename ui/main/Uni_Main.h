@@ -53,25 +53,30 @@ private:
     void createStatusBar();
     void createMenus();
 
+    // The list, the details and the window's own commands (Uni_Main.cpp).
     Q_INVOKABLE void RefreshContactList();
     void lstContactClick();
     void edtSearchChange();
     QList<QWidget *> DetailFields() const;
-
     void SelectAndShow(int index);
+    void SortbyName1Click();
+    void StayonTop1Click();
+    void Exit1Click();
+
+    // Add, edit and delete (Uni_Main_Contacts.cpp).
     void ReselectAfterEditor(const QString &key);
     void AddContact1Click();
     void DEditContact1Click();
     void DeleteContact1Click();
+
+    // The messenger import (Uni_Main_Import.cpp).
+    void exportmsncontact1Click();
+    void ImportMessengerContacts();
+
+    // The printout (Uni_Main_Print.cpp).
     void PrintAll1Click();
     void PrintSelected1Click();
     void PrintContacts(const QString &keyPattern);
-
-    void SortbyName1Click();
-    void exportmsncontact1Click();
-    void ImportMessengerContacts();
-    void StayonTop1Click();
-    void Exit1Click();
 
     // Web site, e-mail, help and About (Uni_Main_Links.cpp).
     void GotoWebSite1Click();
