@@ -3,6 +3,7 @@
 #include "skin/SkinCanvas.h"
 #include "skin/SkinColors.h"
 
+#include <QImage>
 #include <QObject>
 #include <QSize>
 #include <functional>
@@ -177,8 +178,32 @@ public:
     // The width and height of an item's image; items below the bar are at least IconWidth wide.
     QSize GetItemImageSize(const QAction *item) const;
 
+    // The pieces of item painting; buttons use PaintItemGlyph and PaintItemCaption too,
+    // with the button as sender.
+    void PaintBarHighlight(SkinCanvas &canvas, bool rightToLeft, TColor barColor, const TRect &r);
+    void PaintCheckMark(const QAction *item, bool selected, const TRect &k, SkinCanvas &canvas, bool hasGlyph,
+                        bool enabled);
+    // Draws bitmap (which it changes: dimmed, grey, ...) in its state within rect.
+    void PaintItemGlyph(const QObject *sender, SkinCanvas &canvas, QImage &bitmap, const TRect &rect, bool selected,
+                        bool focused, bool enabled, bool checked, bool barItem, bool rightToLeft);
+    // Draws a caption with DT_* flags, and a shortcut text when one is given, in its state.
+    void PaintItemCaption(const QObject *sender, const QString &text, unsigned flags, const TFont &font,
+                          bool rightToLeft, bool barItem, bool isDefault, bool enabled, bool selected,
+                          const TRect &rect, SkinCanvas &canvas, const QString &shortcut);
+    void FillIconGradient(SkinCanvas &canvas, const TRect &r, bool rightToLeft);
+    // The flat frame and shadow of a drop-down menu, on a canvas that covers its whole window.
+    void PaintFlatMenuFrame(SkinCanvas &windowCanvas, bool rightToLeft);
+
+    // Pixel operations on glyph bitmaps.
+    static void GreyGlyph(QImage &bitmap, int level);
+    static void LightenGlyph(QImage &bitmap, int percent);
+    static void PaintGlyphShadow(const QImage &bitmap, SkinCanvas &canvas, int x, int y, TColor color);
+
 private:
     bool IsFormBarItem(const QAction *item) const;
+    QImage ItemGlyph(const QAction *item, const SkinCanvas &canvas) const;
+    void PaintSeparator(SkinCanvas &canvas, const TRect &tr, bool rightToLeft);
+    void PaintSoftCaption(SkinCanvas &canvas, const QString &text, const TRect &tr, unsigned flags);
     void SetXPDefaults();
     void LoadSystemMenuFont();
     void SetPaletteFromProperties(const SkinCanvas &canvas);

@@ -68,12 +68,22 @@ int ImageIndex(const QAction *item)
     return index.isValid() ? index.toInt() : -1;
 }
 
+void SetImageIndex(QAction *item, int index)
+{
+    item->setProperty(ImageIndexProperty, index);
+}
+
 QImage Bitmap(const QAction *item)
 {
     const QVariant bitmap = item->property(BitmapProperty);
     if (bitmap.userType() == QMetaType::QPixmap)
         return bitmap.value<QPixmap>().toImage();
     return bitmap.value<QImage>();
+}
+
+void SetBitmap(QAction *item, const QImage &bitmap)
+{
+    item->setProperty(BitmapProperty, bitmap);
 }
 
 bool IsSeparator(const QAction *item)

@@ -61,7 +61,9 @@ void SetTag(QObject *component, int tag);
 namespace MenuItem {
 
 int ImageIndex(const QAction *item); // -1 when the item has none
+void SetImageIndex(QAction *item, int index);
 QImage Bitmap(const QAction *item);  // a null image when the item has none
+void SetBitmap(QAction *item, const QImage &bitmap);
 bool IsSeparator(const QAction *item);
 bool IsRadioItem(const QAction *item);
 // The menu widget the item stands in (a menu bar or a drop-down), or nullptr.

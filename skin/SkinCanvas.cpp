@@ -14,14 +14,6 @@ bool IsPaletteFormat(const QImage &image)
     return image.depth() <= 8;
 }
 
-// The device draws text with the pixels of its colour only: no grey edges.
-QFont DeviceFont(const QFont &font)
-{
-    QFont device = font;
-    device.setStyleStrategy(QFont::StyleStrategy(device.styleStrategy() | QFont::NoAntialias));
-    return device;
-}
-
 } // namespace
 
 SkinCanvas::SkinCanvas(QImage &image)
@@ -45,7 +37,7 @@ SkinCanvas::SkinCanvas(QPainter &painter)
     : m_painter(&painter)
 {
     painter.save();
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform,
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform,
                            false);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
@@ -259,12 +251,12 @@ void SkinCanvas::SetPixel(int x, int y, TColor color)
 
 int SkinCanvas::TextWidth(const QString &text) const
 {
-    return QFontMetrics(DeviceFont(Font.Font)).horizontalAdvance(text);
+    return QFontMetrics(Font.Font).horizontalAdvance(text);
 }
 
 int SkinCanvas::TextHeight(const QString &) const
 {
-    return QFontMetrics(DeviceFont(Font.Font)).height();
+    return QFontMetrics(Font.Font).height();
 }
 
 void SkinCanvas::DrawText(const QString &text, const TRect &r, unsigned flags)
@@ -273,7 +265,7 @@ void SkinCanvas::DrawText(const QString &text, const TRect &r, unsigned flags)
         return;
     QPainter &painter = Painter();
     painter.save();
-    painter.setFont(DeviceFont(Font.Font));
+    painter.setFont(Font.Font);
     painter.setPen(DeviceColor(Font.Color));
     painter.setLayoutDirection(flags & DT_RTLREADING ? Qt::RightToLeft : Qt::LeftToRight);
     const int alignment = Qt::AlignAbsolute | Qt::AlignTop | (flags & DT_RIGHT ? Qt::AlignRight : Qt::AlignLeft);

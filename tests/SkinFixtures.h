@@ -13,6 +13,7 @@
 struct Rgb {
     TColor value;
     bool operator==(const Rgb &other) const { return value == other.value; }
+    bool operator!=(const Rgb &other) const { return value != other.value; }
 };
 inline void PrintTo(const Rgb &color, std::ostream *out)
 {

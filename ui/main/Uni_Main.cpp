@@ -204,7 +204,7 @@ QAction *Tfrm_Main::addMenuItem(QMenu *menu, const QString &name, const QString 
     item->setObjectName(name);
     if (image >= 0) {
         item->setIcon(Glyphs::WithoutBackground(DM_Main->ImgList.at(image)));
-        item->setProperty("ImageIndex", image);
+        MenuItem::SetImageIndex(item, image);
     }
     if (handler)
         connect(item, &QAction::triggered, this, Guarded(this, handler));
