@@ -1,6 +1,7 @@
 // screenshots FOLDER: renders each window of the program, on a small sample database, to a
 // PNG in FOLDER, so that a layout can be checked by eye (run it under Xvfb for the real look).
 #include "ContactsFile.h"
+#include "skin/FlatSkin.h"
 #include "store/Uni_DM.h"
 #include "store/Uni_Function.h"
 #include "ui/Look.h"
@@ -10,6 +11,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <iostream>
 
@@ -22,6 +25,31 @@ void save(QWidget *window, const QString &folder, const QString &name)
     const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
     window->grab().save(path);
     std::cout << path.toStdString() << '\n';
+}
+
+// Opens each menu of the window with one of its items highlighted and photographs the
+// screen around window and menu, as a person sees it (under Xvfb; offscreen shows the
+// menu alone).
+void saveMenus(QMainWindow *window, const QString &folder, const QString &suffix)
+{
+    for (QAction *title : window->menuBar()->actions()) {
+        QMenu *menu = title->menu();
+        window->menuBar()->setActiveAction(title);
+        QApplication::processEvents();
+        const QList<QAction *> items = menu->actions();
+        menu->setActiveAction(items.value(std::min<qsizetype>(2, items.size() - 1)));
+        QApplication::processEvents();
+        const QRect area = window->frameGeometry().united(menu->geometry()).adjusted(-4, -4, 4, 4);
+        QPixmap shot = window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+        if (shot.isNull() || QGuiApplication::platformName() == QStringLiteral("offscreen"))
+            shot = menu->grab();
+        const QString name = QStringLiteral("menu-") + title->text().remove(QLatin1Char('&')).toLower() + suffix;
+        const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+        shot.save(path);
+        std::cout << path.toStdString() << '\n';
+        menu->hide();
+        QApplication::processEvents();
+    }
 }
 
 void addSample()
@@ -59,6 +87,10 @@ int main(int argc, char *argv[])
     Tfrm_Main main(data.path());
     main.findChild<QLineEdit *>(QStringLiteral("edtSearch"))->setText(QStringLiteral("an"));
     save(&main, folder, QStringLiteral("main-window"));
+    saveMenus(&main, folder, QString());
+    main.findChild<TFlatSkin *>()->SetActive(false);
+    saveMenus(&main, folder, QStringLiteral("-framework"));
+    main.findChild<TFlatSkin *>()->SetActive(true);
 
     Tfrm_ContactInfo add;
     add.SetTag(Tfrm_ContactInfo::AddMode);

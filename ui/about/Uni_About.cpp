@@ -1,6 +1,7 @@
 #include "ui/about/Uni_About.h"
 
 #include "resources/Glyphs.h"
+#include "skin/FormSkin.h"
 #include "store/ErrorReport.h"
 #include "store/Shell.h"
 #include "ui/Controls.h"
@@ -69,6 +70,7 @@ Tfrm_About::Tfrm_About(QWidget *parent)
     btnOK->setGeometry(224, 165, 95, 25);
     btnOK->setDefault(true);
     connect(btnOK, &TBitBtn::clicked, this, Guarded(this, &Tfrm_About::btnOKClick));
+    AddFormSkin(this);
     btnOK->setFocus();
     CentreOnDesktop(this);
 }

@@ -1,6 +1,7 @@
 #include "ui/editor/Uni_ContactInfo.h"
 
 #include "resources/Glyphs.h"
+#include "skin/FormSkin.h"
 #include "store/ErrorReport.h"
 #include "store/Uni_DM.h"
 #include "store/Uni_Function.h"
@@ -71,6 +72,7 @@ Tfrm_ContactInfo::Tfrm_ContactInfo(QWidget *parent)
     createNotes();
     createButtons();
     setTabOrderAcrossGroups();
+    AddFormSkin(this);
     new KeyPreview(this, [this](QKeyEvent *event) { RunGuarded([this, event] { FormKeyDown(event); }); });
     CentreOnDesktop(this);
 }

@@ -1,6 +1,8 @@
 #include "ui/main/Uni_Main.h"
 
 #include "resources/Glyphs.h"
+#include "skin/FormSkin.h"
+#include "skin/MenuItems.h"
 #include "store/ErrorReport.h"
 #include "store/Uni_DM.h"
 #include "store/Uni_Function.h"
@@ -54,6 +56,7 @@ Tfrm_Main::Tfrm_Main(const QString &databaseFolder, QWidget *parent)
     createNotes();
     createStatusBar();
     createMenus();
+    AddFormSkin(this);
     // The menu bar lies outside the client area, as on the classic desktop.
     menuBar()->ensurePolished();
     setFixedSize(ClientWidth, ClientHeight + menuBar()->heightForWidth(ClientWidth));
@@ -199,8 +202,10 @@ QAction *Tfrm_Main::addMenuItem(QMenu *menu, const QString &name, const QString 
 {
     QAction *item = menu->addAction(caption);
     item->setObjectName(name);
-    if (image >= 0)
+    if (image >= 0) {
         item->setIcon(Glyphs::WithoutBackground(DM_Main->ImgList.at(image)));
+        MenuItem::SetImageIndex(item, image);
+    }
     if (handler)
         connect(item, &QAction::triggered, this, Guarded(this, handler));
     return item;
@@ -208,8 +213,11 @@ QAction *Tfrm_Main::addMenuItem(QMenu *menu, const QString &name, const QString 
 
 void Tfrm_Main::createMenus()
 {
-    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    auto *mainMenu = new TMainMenu(this);
+    mainMenu->setObjectName(QStringLiteral("MainMenu1"));
+    mainMenu->SetImages(&DM_Main->ImgList);
+    setMenuBar(mainMenu);
+    QMenu *file = mainMenu->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
     addMenuItem(file, QStringLiteral("exportmsncontact1"), QStringLiteral("Import MSN Contact"),
                 &Tfrm_Main::exportmsncontact1Click);
@@ -225,7 +233,7 @@ void Tfrm_Main::createMenus()
     file->addSeparator();
     addMenuItem(file, QStringLiteral("Exit1"), QStringLiteral("E&xit"), &Tfrm_Main::Exit1Click, TDM_Main::ImageExit);
 
-    QMenu *contacts = menuBar()->addMenu(QStringLiteral("&Contacts"));
+    QMenu *contacts = mainMenu->addMenu(QStringLiteral("&Contacts"));
     contacts->setObjectName(QStringLiteral("Contacts1"));
     addMenuItem(contacts, QStringLiteral("AddContact1"), QStringLiteral("&Add Contact"), &Tfrm_Main::AddContact1Click,
                 TDM_Main::ImageAdd);
@@ -245,7 +253,7 @@ void Tfrm_Main::createMenus()
     SortbyName1->setCheckable(true);
     SortbyName1->setChecked(true);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = mainMenu->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
     addMenuItem(help, QStringLiteral("Content1"), QStringLiteral("&Content"), &Tfrm_Main::Content1Click);
     addMenuItem(help, QStringLiteral("About1"), QStringLiteral("&About"), &Tfrm_Main::About1Click);
