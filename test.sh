@@ -5,8 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
 # cups, cups-filters and poppler-utils: the printout test runs a CUPS scheduler of its own and
-# reads the PDF file its printer writes.
-ensure_packages "${BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev cups cups-filters poppler-utils
+# reads the PDF file its printer writes. fonts-dejavu-core: the menu measuring test needs a
+# face whose text is 13 pixels high, which Liberation has at no size.
+ensure_packages "${BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev cups cups-filters poppler-utils \
+    fonts-dejavu-core
 
 jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
