@@ -4,9 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
-# cups, cups-filters and poppler-utils dbus-daemon: the printout test runs a CUPS scheduler of its own and
-# reads the PDF file its printer writes; dbus-daemon: the import test runs a session bus of its own.
-ensure_packages "${BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev cups cups-filters poppler-utils dbus-daemon
+# cups, cups-filters and poppler-utils: the printout test runs a CUPS scheduler of its own and
+# reads the PDF file its printer writes. dbus-daemon: the import test runs a session bus of its
+# own. fonts-dejavu-core: the menu measuring test needs a face whose text is 13 pixels high,
+# which Liberation has at no size.
+ensure_packages "${BUILD_PACKAGES[@]}" googletest libgtest-dev libbenchmark-dev cups cups-filters poppler-utils \
+    dbus-daemon fonts-dejavu-core
 
 jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

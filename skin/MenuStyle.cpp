@@ -26,6 +26,15 @@ QAction *ItemOf(const QStyleOption *option)
     return MenuItem::FromOption(qstyleoption_cast<const QStyleOptionMenuItem *>(option));
 }
 
+// A bar item counts as selected while its menu is open or the keyboard is on it, not while
+// the pointer merely passes over it.
+bool IsSelected(QStyle::ControlElement element, const QStyleOption *option, const QWidget *widget)
+{
+    if (element == QStyle::CE_MenuItem)
+        return option->state & QStyle::State_Selected;
+    return (option->state & QStyle::State_Sunken) || ((option->state & QStyle::State_Selected) && widget->hasFocus());
+}
+
 } // namespace
 
 bool MenuStyle::IsOwnerDrawn(const QWidget *menu)
@@ -82,7 +91,7 @@ void MenuStyle::drawControl(ControlElement element, const QStyleOption *option, 
     MenuSurface &surface = MenuSurface::Of(window, baseStyle());
     {
         SkinCanvas canvas(surface.Image, window);
-        draw.Call(item, canvas, TRect::FromQRect(option->rect), option->state & State_Selected);
+        draw.Call(item, canvas, TRect::FromQRect(option->rect), IsSelected(element, option, widget));
     }
     painter->drawImage(option->rect.topLeft(), surface.Image, option->rect);
 }

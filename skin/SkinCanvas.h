@@ -92,7 +92,8 @@ public:
     QWidget *Window() const { return m_window; }
     TRect Bounds() const; // the device's whole area in canvas coordinates
 
-    // Filled areas and outlines.
+    // Filled areas and outlines. Shapes are outlined one pixel wide whatever the pen's width;
+    // only lines draw wider pens.
     void FillRect(const TRect &r);                      // the brush
     void FillRect(const TRect &r, TColor color);        // makes the brush solid in color first
     void FrameRect(const TRect &r);                     // one-pixel frame in the brush colour

@@ -200,6 +200,13 @@ TEST_F(MenuPaintingTest, AnItemHasItsIconColumnAndIsHighlightedWhenSelectedAndEn
     EXPECT_EQ(PixelOf(flat, Rt - 2, T + 5), Rgb{SelectFrame}) << "one narrower for the flat frame";
     EXPECT_EQ(PixelOf(flat, Rt - 1, T + 5), Rgb{MenuFace});
 
+    dropDown->setLayoutDirection(Qt::RightToLeft);
+    const QImage rightToLeft = Draw(plain, false);
+    EXPECT_EQ(PixelOf(rightToLeft, Rt - 24, T), Rgb{IconFace}) << "the icon column on the right";
+    EXPECT_EQ(PixelOf(rightToLeft, Rt - 25, T), Rgb{MenuFace});
+    EXPECT_EQ(PixelOf(rightToLeft, L, T), Rgb{MenuFace});
+    dropDown->setLayoutDirection(Qt::LeftToRight);
+
     plain->setEnabled(false);
     const QImage disabled = Draw(plain, true);
     EXPECT_EQ(PixelOf(disabled, L, T + 1), Rgb{IconFace}) << "a disabled item is never highlighted";
