@@ -10,8 +10,7 @@
 
 int RunPelmora(QApplication &app)
 {
-    QApplication::setApplicationName(QStringLiteral("Pelmora"));
-    ApplyClassicLook(app);
+    SetUpApplication(app);
     const SingleInstanceLock lock;
     if (lock.AlreadyRunning()) {
         ShowInfo(QStringLiteral("Pelmora is Already Run!"));

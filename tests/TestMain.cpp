@@ -1,3 +1,6 @@
+
+
+#include "tests/Offscreen.h"
 #include "ui/Look.h"
 
 #include <QApplication>
@@ -6,11 +9,9 @@
 int main(int argc, char *argv[])
 {
     // Widget tests run without a display unless a caller chose a platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessChosen();
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pelmora"));
-    ApplyClassicLook(app);
+    SetUpApplication(app);
     return RUN_ALL_TESTS();
 }

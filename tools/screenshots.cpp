@@ -71,8 +71,7 @@ void addSample()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pelmora"));
-    ApplyClassicLook(app);
+    SetUpApplication(app);
     if (argc != 2) {
         std::cerr << "usage: screenshots FOLDER\n";
         return 2;

@@ -7,8 +7,9 @@
 #include <QStyleFactory>
 #include <QWidget>
 
-void ApplyClassicLook(QApplication &app)
+void SetUpApplication(QApplication &app)
 {
+    QApplication::setApplicationName(QStringLiteral("Pelmora"));
     app.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     app.setPalette(app.style()->standardPalette());
     QFont font(QStringLiteral("Liberation Sans"));

@@ -9,10 +9,13 @@
 #include "import/ScriptedMessenger.h"
 #include "store/MessageBoxes.h"
 #include "store/Uni_DM.h"
+#include "tests/Offscreen.h"
+#include "ui/Look.h"
 #include "ui/main/StatusBar.h"
 #include "ui/main/Uni_Main.h"
 
 #include <QAction>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -78,10 +81,9 @@ qint64 FromStandInOverDBus(int count)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pelmora"));
+    SetUpApplication(app);
     const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 5000;
 
     // A box would wait for a person: print it instead.

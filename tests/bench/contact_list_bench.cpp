@@ -5,6 +5,7 @@
 #include "store/Uni_Function.h"
 #include "tests/EditorDriver.h"
 #include "tests/Fixtures.h"
+#include "tests/Offscreen.h"
 #include "ui/Look.h"
 #include "ui/main/Uni_Main.h"
 
@@ -161,11 +162,9 @@ BENCHMARK(StartToShownWindow)->Arg(100000)->Unit(benchmark::kMillisecond)->Itera
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pelmora"));
-    ApplyClassicLook(app);
+    SetUpApplication(app);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -7,10 +7,12 @@
 #include "print/PainterSurface.h"
 #include "store/MessageBoxes.h"
 #include "store/Uni_DM.h"
+#include "tests/Offscreen.h"
 #include "ui/Look.h"
 #include "ui/main/Uni_Main.h"
 
 #include <QAction>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -84,11 +86,9 @@ bool InsertContacts(const QString &path, int count)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenUnlessChosen();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pelmora"));
-    ApplyClassicLook(app);
+    SetUpApplication(app);
     const int contacts = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 10000;
 
     QTemporaryDir folder;

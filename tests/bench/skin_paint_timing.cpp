@@ -57,7 +57,7 @@ void Report(const char *what, bool skin, const Figure &figure)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    ApplyClassicLook(app);
+    SetUpApplication(app);
     const int repaints = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
     QTemporaryDir folder;
     CreateContactsFile(QDir(folder.path()).filePath(QStringLiteral("contacts.dat")).toStdString());
