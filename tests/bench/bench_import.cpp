@@ -15,7 +15,6 @@
 #include "ui/main/Uni_Main.h"
 
 #include <QAction>
-
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
