@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QStyle>
+#include <QTextEdit>
 
 namespace ControlProperties {
 namespace {
@@ -65,12 +66,14 @@ void SetBorderStyle(QWidget *edit, TBorderStyle style)
 
 int BorderWidth(const QWidget *edit)
 {
-    return edit->contentsMargins().left();
+    const auto *richEdit = qobject_cast<const QTextEdit *>(edit);
+    return richEdit ? qRound(richEdit->document()->documentMargin()) : 0;
 }
 
 void SetBorderWidth(QWidget *edit, int width)
 {
-    edit->setContentsMargins(width, width, width, width);
+    if (auto *richEdit = qobject_cast<QTextEdit *>(edit))
+        richEdit->document()->setDocumentMargin(width);
 }
 
 TColor ControlColor(const QWidget *control)

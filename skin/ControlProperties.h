@@ -18,7 +18,7 @@ void SetCtl3D(QWidget *edit, bool on);
 // Whether an edit has a border at all.
 TBorderStyle BorderStyle(const QWidget *edit);
 void SetBorderStyle(QWidget *edit, TBorderStyle style);
-// The margin inside a text editor's border.
+// The margin inside a rich edit's border, around its text.
 int BorderWidth(const QWidget *edit);
 void SetBorderWidth(QWidget *edit, int width);
 

@@ -182,29 +182,24 @@ bool TControlSubClass::DetachedFromInactiveSkin()
 
 bool TControlSubClass::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!m_control)
+    if (!m_control || (event->type() == QEvent::Paint && watched == m_resendingTo))
         return false;
-    if (watched == m_frameParent && watched != m_control) {
-        if (event->type() != QEvent::Paint || m_resendingToParent || !m_skin->Active())
+    if (watched == m_frameParent) {
+        if (event->type() != QEvent::Paint || !m_skin->Active())
             return false;
-        PaintOver(m_frameParent, event, m_resendingToParent, &TControlSubClass::PaintRichEditFrame);
+        PaintOver(m_frameParent, event, &TControlSubClass::PaintRichEditFrame);
         return true;
     }
-    if (watched == m_control && event->type() == QEvent::Paint && m_resendingToControl)
-        return false; // the control paints itself first
     if (DetachedFromInactiveSkin())
         return false;
-    if (watched != m_control) { // a text editor's viewport
-        if (IsMouseButtonEvent(event))
-            React(event);
-        return false;
-    }
+    const bool onViewport = watched != m_control; // a text editor's viewport
     if (event->type() == QEvent::Paint) {
-        // The skin alone paints a graphic control.
-        PaintOver(m_control, event, m_resendingToControl, &TControlSubClass::RepaintSkin);
+        PaintOver(static_cast<QWidget *>(watched), event,
+                  onViewport ? &TControlSubClass::PaintEditOnViewport : &TControlSubClass::RepaintSkin);
         return true;
     }
-    React(event);
+    if (!onViewport || IsMouseButtonEvent(event))
+        React(event);
     return false;
 }
 
@@ -298,13 +293,15 @@ void TControlSubClass::PaintOrRepaint()
         Paint();
 }
 
-void TControlSubClass::PaintOver(QWidget *widget, QEvent *paintEvent, bool &resending,
-                                 void (TControlSubClass::*paint)())
+// The widget paints itself first, unless it is a graphic control, which the skin alone
+// paints; then the skin paints over it.
+void TControlSubClass::PaintOver(QWidget *widget, QEvent *paintEvent, void (TControlSubClass::*paint)())
 {
     if (widget != m_control || !m_graphic) {
-        resending = true;
+        QObject *const previous = m_resendingTo;
+        m_resendingTo = widget;
         QCoreApplication::sendEvent(widget, paintEvent);
-        resending = false;
+        m_resendingTo = previous;
     }
     if (!m_control)
         return;
@@ -354,6 +351,20 @@ void TControlSubClass::RepaintSkin()
     default:
         return;
     }
+}
+
+// A text editor's frame lies on its own edge, which its viewport covers where the editor
+// has no border of its own.
+void TControlSubClass::PaintEditOnViewport()
+{
+    if (Tag(m_control) < 0 || m_painter != Painter::Edit)
+        return;
+    QWidget *viewport = static_cast<QAbstractScrollArea *>(m_control.data())->viewport();
+    m_hasFocus = m_control->hasFocus();
+    QPainter painter(viewport);
+    painter.translate(-viewport->pos());
+    SkinCanvas canvas(painter);
+    SkinEdit(canvas);
 }
 
 void TControlSubClass::PaintRichEditFrame()

@@ -55,8 +55,9 @@ private:
     void OnSpaceKey(bool down);
     void Paint();
     void PaintOrRepaint();
-    void PaintOver(QWidget *widget, QEvent *paintEvent, bool &resending, void (TControlSubClass::*paint)());
+    void PaintOver(QWidget *widget, QEvent *paintEvent, void (TControlSubClass::*paint)());
     void RepaintSkin();
+    void PaintEditOnViewport();
     void PaintRichEditFrame();
     bool UsesXPLook() const;
 
@@ -88,6 +89,5 @@ private:
     bool m_isSpaceDown = false;
     bool m_spaceDownPainted = false;
     bool m_hasFocus = false;
-    bool m_resendingToControl = false;
-    bool m_resendingToParent = false;
+    QObject *m_resendingTo = nullptr; // the widget painting itself first
 };

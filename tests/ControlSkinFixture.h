@@ -38,7 +38,12 @@ constexpr TColor DisabledBorder = RGB(198, 199, 181);
 // program's forms do. The form is shown offscreen, so that its controls paint.
 class ControlSkinTest : public ::testing::Test {
 protected:
-    ControlSkinTest() { form.resize(320, 240); }
+    // The form keeps the focus itself, so that no control shows the focused look unasked.
+    ControlSkinTest()
+    {
+        form.resize(320, 240);
+        form.setFocusPolicy(Qt::StrongFocus);
+    }
 
     template <typename T, typename... Args>
     T *Make(QRect geometry, Args &&...args)
@@ -53,6 +58,7 @@ protected:
         skin->SetControlUseTrueXPStyle(xpLook);
         skin->SetActive(true);
         form.show();
+        form.setFocus();
         QApplication::processEvents();
     }
     void ActivateFocused(bool xpLook = true)
