@@ -37,6 +37,21 @@ constexpr TColor DisabledBorder = RGB(198, 199, 181);
 // A form (a dialog) whose controls a test makes, with a skin activated after them, as the
 // program's forms do. The form is shown offscreen, so that its controls paint.
 class ControlSkinTest : public ::testing::Test {
+public:
+    static QImage Shot(QWidget *control) { return control->grab().toImage(); }
+    static Rgb At(QWidget *control, int x, int y) { return PixelOf(Shot(control), x, y); }
+    static void Send(QWidget *control, QEvent::Type type)
+    {
+        if (type == QEvent::Enter) {
+            const QPointF centre = QRectF(control->rect()).center();
+            QEnterEvent enter(centre, centre, control->mapToGlobal(centre));
+            QApplication::sendEvent(control, &enter);
+            return;
+        }
+        QEvent event(type);
+        QApplication::sendEvent(control, &event);
+    }
+
 protected:
     // The form keeps the focus itself, so that no control shows the focused look unasked.
     ControlSkinTest()
@@ -66,19 +81,6 @@ protected:
         Activate(xpLook);
         QApplication::setActiveWindow(&form);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-    static QImage Shot(QWidget *control) { return control->grab().toImage(); }
-    static Rgb At(QWidget *control, int x, int y) { return PixelOf(Shot(control), x, y); }
-    static void Send(QWidget *control, QEvent::Type type)
-    {
-        if (type == QEvent::Enter) {
-            const QPointF centre = QRectF(control->rect()).center();
-            QEnterEvent enter(centre, centre, control->mapToGlobal(centre));
-            QApplication::sendEvent(control, &enter);
-            return;
-        }
-        QEvent event(type);
-        QApplication::sendEvent(control, &event);
     }
     static int RecordCount(const TFlatSkin *owner) { return int(owner->findChildren<TControlSubClass *>().size()); }
 
