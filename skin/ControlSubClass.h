@@ -35,13 +35,9 @@ public:
     ~TControlSubClass() override;
 
     QWidget *HookedControl() const { return m_control; }
-    TFlatSkin *Skin() const { return m_skin; }
-    bool SavedCtl3D() const { return m_savedCtl3D; }
-    ControlProperties::TBorderStyle SavedBorderStyle() const { return m_savedBorderStyle; }
     bool IsHot() const { return m_isHot; }
     bool IsMouseDown() const { return m_isMouseDown; }
     bool IsSpaceDown() const { return m_isSpaceDown; }
-    bool HasFocus() const { return m_hasFocus; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
