@@ -135,14 +135,22 @@ void TControlSubClass::ConnectNotifications()
 // Going with the skin leaves the control as it is: the skin goes only with its form.
 TControlSubClass::~TControlSubClass()
 {
-    if (QWidget *control = m_control) {
-        control->setProperty(RecordProperty, QVariant());
-        control->removeEventFilter(this);
-        if (auto *area = qobject_cast<QAbstractScrollArea *>(control))
-            area->viewport()->removeEventFilter(this);
-    }
+    if (QWidget *control = m_control)
+        Release(control);
+}
+
+// Stops watching first: clearing the property is itself an event of the control, which must
+// not reach a record that is going (or a skin that is).
+void TControlSubClass::Release(QWidget *control)
+{
+    m_control = nullptr;
+    control->removeEventFilter(this);
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(control))
+        area->viewport()->removeEventFilter(this);
     if (m_frameParent)
         m_frameParent->removeEventFilter(this);
+    disconnect(control, nullptr, this, nullptr);
+    control->setProperty(RecordProperty, QVariant());
 }
 
 // Gives back the borders the painters changed; the record goes at the next turn of the
@@ -152,14 +160,7 @@ void TControlSubClass::Detach()
     QWidget *control = m_control;
     if (!control)
         return;
-    control->setProperty(RecordProperty, QVariant());
-    control->removeEventFilter(this);
-    if (auto *area = qobject_cast<QAbstractScrollArea *>(control))
-        area->viewport()->removeEventFilter(this);
-    if (m_frameParent)
-        m_frameParent->removeEventFilter(this);
-    disconnect(control, nullptr, this, nullptr);
-    m_control = nullptr;
+    Release(control);
     if (m_painter == Painter::Edit || m_painter == Painter::RichEdit)
         SetCtl3D(control, m_savedCtl3D);
     if (m_painter == Painter::RichEdit) {

@@ -45,6 +45,7 @@ protected:
 private:
     TControlSubClass(TFlatSkin *skin, QWidget *control);
     void ConnectNotifications();
+    void Release(QWidget *control);
     void Detach();
     bool DetachedFromInactiveSkin();
     void React(QEvent *event);
