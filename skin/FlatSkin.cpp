@@ -222,12 +222,6 @@ void TFlatSkin::HookComponents(QWidget *form, bool install, bool refresh)
     });
 }
 
-// The control records of the form's controls are attached here (install) and given up
-// (remove); with refresh each control is repainted.
-void TFlatSkin::HookControls(QObject *, bool, bool)
-{
-}
-
 // A menu without items keeps its owner drawing as it is.
 void TFlatSkin::HookMenu(QWidget *menu, bool install)
 {

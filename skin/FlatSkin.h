@@ -12,6 +12,7 @@
 class QAction;
 class QWidget;
 class MenuStyle;
+class TControlBar;
 
 // Parent kinds whose children may be skinned.
 enum TXPContainer {
@@ -172,6 +173,10 @@ public:
     // that items added after activation are drawn as soon as their level is.
     void RehookMenuLevel(QAction *item);
 
+    // A control bar's band painting event (control painting): options says what the
+    // framework draws afterwards.
+    void SkinControlBarBand(TControlBar *bar, SkinCanvas &canvas, const TRect &band, int &options);
+
     // The items' handlers (menu painting).
     void SkinMeasureItem(QAction *item, SkinCanvas &canvas, int &width, int &height);
     void SkinDrawItem(QAction *item, SkinCanvas &canvas, const TRect &rect, bool selected);
@@ -218,8 +223,9 @@ private:
     void RemoveItemHandlers(QAction *item);
     void RehookItemTree(QAction *item);
     bool IsOwnHandler(const QAction *item) const;
-    // Where the control records of the form's controls are attached and removed.
+    // The control steps of the walk (control hooking): control records and control bars.
     void HookControls(QObject *component, bool install, bool refresh);
+    void HookControlBar(TControlBar *bar, bool install, bool refresh);
 
     QWidget *m_ownerForm = nullptr;
     MenuStyle *m_menuStyle = nullptr;

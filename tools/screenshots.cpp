@@ -4,12 +4,17 @@
 #include "skin/FlatSkin.h"
 #include "store/Uni_DM.h"
 #include "store/Uni_Function.h"
+#include "ui/Controls.h"
 #include "ui/Look.h"
+#include "ui/about/Uni_About.h"
 #include "ui/editor/Uni_ContactInfo.h"
 #include "ui/main/Uni_Main.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEnterEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
@@ -18,10 +23,18 @@
 
 namespace {
 
+void settle()
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 300)
+        QApplication::processEvents();
+}
+
 void save(QWidget *window, const QString &folder, const QString &name)
 {
     window->show();
-    QApplication::processEvents();
+    settle();
     const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
     window->grab().save(path);
     std::cout << path.toStdString() << '\n';
@@ -50,6 +63,19 @@ void saveMenus(QMainWindow *window, const QString &folder, const QString &suffix
         menu->hide();
         QApplication::processEvents();
     }
+}
+
+// Moves the mouse over control, as a person would; offscreen, where there is no mouse, the
+// control is told that it entered.
+void hover(QWidget *control)
+{
+    const QPoint centre = control->rect().center();
+    QCursor::setPos(control->mapToGlobal(centre));
+    if (QGuiApplication::platformName() == QStringLiteral("offscreen")) {
+        QEnterEvent enter(centre, centre, control->mapToGlobal(centre));
+        QApplication::sendEvent(control, &enter);
+    }
+    settle();
 }
 
 void addSample()
@@ -100,5 +126,14 @@ int main(int argc, char *argv[])
     edit.ContactName = QStringLiteral("Anna Berg");
     edit.SetTag(Tfrm_ContactInfo::EditMode);
     save(&edit, folder, QStringLiteral("editor-edit"));
+    hover(edit.findChild<QLineEdit *>(QStringLiteral("edtWeb")));
+    save(&edit, folder, QStringLiteral("editor-mouse-on-field"));
+    hover(edit.findChild<TBitBtn *>(QStringLiteral("btnOK")));
+    save(&edit, folder, QStringLiteral("editor-mouse-on-button"));
+    edit.findChild<TFlatSkin *>()->SetActive(false);
+    save(&edit, folder, QStringLiteral("editor-skin-off"));
+
+    Tfrm_About about;
+    save(&about, folder, QStringLiteral("about"));
     return 0;
 }

@@ -72,7 +72,7 @@ TBitBtn *AddLinkButton(QWidget *container, const QString &name, const QPixmap &g
     auto *button = new TBitBtn(container);
     button->setObjectName(name);
     button->setGeometry(QRect(at, QSize(21, 21)));
-    button->setIcon(glyph);
+    button->SetGlyph(glyph.toImage());
     button->setToolTip(hint);
     button->setFocusPolicy(Qt::NoFocus);
     return button;

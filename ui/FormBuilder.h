@@ -21,7 +21,8 @@ QGroupBox *AddGroupBox(QWidget *container, const QString &name, const QString &c
 QLineEdit *AddEdit(QWidget *container, const QString &name, const QString &caption, const QRect &geometry);
 // A several-line edit with an always-shown vertical scroll bar; caption may be empty.
 QPlainTextEdit *AddMemo(QWidget *container, const QString &name, const QString &caption, const QRect &geometry);
-// A 21 x 21 picture button with a tooltip, never a tab stop.
+// A 21 x 21 picture button with a tooltip, never a tab stop. The glyph's bottom-left colour
+// is its background, left out when it is drawn.
 TBitBtn *AddLinkButton(QWidget *container, const QString &name, const QPixmap &glyph, const QString &hint,
                        QPoint at);
 QLabel *AddPicture(QWidget *container, const QString &name, const QPixmap &picture, QPoint at);

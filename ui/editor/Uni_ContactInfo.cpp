@@ -107,9 +107,9 @@ void Tfrm_ContactInfo::createInternet()
                        InternetLimit);
     edtMail2 = limited(AddEdit(box, QStringLiteral("edtMail2"), QStringLiteral("EMail 2:"), QRect(56, 66, 305, 21)),
                        InternetLimit);
-    const QPixmap mail = Glyphs::WithoutBackground(Glyphs::Mail());
+    const QPixmap mail = Glyphs::Mail();
     const QString mailHint = QStringLiteral("Send Email to Contact");
-    btnWeb = AddLinkButton(box, QStringLiteral("btnWeb"), Glyphs::WithoutBackground(Glyphs::Web()),
+    btnWeb = AddLinkButton(box, QStringLiteral("btnWeb"), Glyphs::Web(),
                            QStringLiteral("Go to Web Site"), QPoint(364, 16));
     btnEMail1 = AddLinkButton(box, QStringLiteral("btnEMail1"), mail, mailHint, QPoint(364, 41));
     btnEMail2 = AddLinkButton(box, QStringLiteral("btnEMail2"), mail, mailHint, QPoint(364, 66));

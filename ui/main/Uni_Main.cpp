@@ -152,18 +152,19 @@ void Tfrm_Main::createInternet()
 {
     GroupBox3 = AddGroupBox(centralWidget(), QStringLiteral("GroupBox3"), QStringLiteral("Internet"),
                             QRect(160, 245, 393, 97));
-    Panel1 = new QWidget(GroupBox3);
+    Panel1 = new TPanel(GroupBox3);
     Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->SetBevelOuter(bvNone);
     Panel1->setGeometry(2, 15, 367, 80);
     edtWeb = AddEdit(Panel1, QStringLiteral("edtWeb"), QStringLiteral("Web Site:"), QRect(56, 4, 305, 21));
     edtMail1 = AddEdit(Panel1, QStringLiteral("edtMail1"), QStringLiteral("EMail 1:"), QRect(56, 30, 305, 21));
     edtMail2 = AddEdit(Panel1, QStringLiteral("edtMail2"), QStringLiteral("EMail 2:"), QRect(56, 55, 305, 21));
     const QString mailHint = QStringLiteral("Send Email to Contact");
-    btnWeb = AddLinkButton(GroupBox3, QStringLiteral("btnWeb"), Glyphs::WithoutBackground(Glyphs::Web()),
+    btnWeb = AddLinkButton(GroupBox3, QStringLiteral("btnWeb"), Glyphs::Web(),
                            QStringLiteral("Go to Web Site"), QPoint(365, 18));
-    btnEMail2 = AddLinkButton(GroupBox3, QStringLiteral("btnEMail2"), Glyphs::WithoutBackground(Glyphs::Mail()),
+    btnEMail2 = AddLinkButton(GroupBox3, QStringLiteral("btnEMail2"), Glyphs::Mail(),
                               mailHint, QPoint(365, 44));
-    btnEMail1 = AddLinkButton(GroupBox3, QStringLiteral("btnEMail1"), Glyphs::WithoutBackground(Glyphs::Mail()),
+    btnEMail1 = AddLinkButton(GroupBox3, QStringLiteral("btnEMail1"), Glyphs::Mail(),
                               mailHint, QPoint(365, 69));
     connect(btnWeb, &TBitBtn::clicked, this, Guarded(this, &Tfrm_Main::GotoWebSite1Click));
     connect(btnEMail2, &TBitBtn::clicked, this, Guarded(this, &Tfrm_Main::btnEMail2Click));
@@ -178,7 +179,7 @@ void Tfrm_Main::createNotes()
     memNotes = AddMemo(GroupBox4, QStringLiteral("memNotes"), QString(), QRect(48, 13, 337, 58));
 
     // The details only display: their containers are disabled, the fields read like fields.
-    for (QWidget *container : {static_cast<QWidget *>(GroupBox1), static_cast<QWidget *>(GroupBox2), Panel1,
+    for (QWidget *container : {static_cast<QWidget *>(GroupBox1), static_cast<QWidget *>(GroupBox2), static_cast<QWidget *>(Panel1),
                                static_cast<QWidget *>(GroupBox4)}) {
         container->setEnabled(false);
         for (QWidget *control : container->findChildren<QWidget *>())

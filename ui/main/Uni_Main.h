@@ -15,6 +15,7 @@ class QToolButton;
 class QWidget;
 class StatusBar;
 class TBitBtn;
+class TPanel;
 class TCodeListBox;
 
 // The main window: the search box and the contact list on the left, the displayed contact
@@ -102,7 +103,7 @@ private:
     QGroupBox *GroupBox2 = nullptr;
     QGroupBox *GroupBox3 = nullptr;
     QGroupBox *GroupBox4 = nullptr;
-    QWidget *Panel1 = nullptr;
+    TPanel *Panel1 = nullptr;
     QLineEdit *edtName = nullptr;
     QPlainTextEdit *memAddress = nullptr;
     QLineEdit *edtHome1 = nullptr;
