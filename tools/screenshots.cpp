@@ -103,6 +103,10 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(folder)) {
+        std::cerr << "screenshots: cannot make " << argv[1] << '\n';
+        return 1;
+    }
     QTemporaryDir data;
     CreateContactsFile(QDir(data.path()).filePath(QStringLiteral("contacts.dat")).toStdString());
     TDM_Main module;
