@@ -16,40 +16,37 @@ struct TRect;
 // Menus and items carry Tag as the property "Tag"; an item may carry "ImageIndex" (its
 // image in its menu's Images) and "Bitmap" (a picture of its own).
 
-// The form's main menu. It tells its style which item each drawing or measuring is for,
-// and holds the image list its items' images come from.
-class TMainMenu : public QMenuBar {
+// The image list a menu's items take their images from.
+class MenuImageList {
+public:
+    const QList<QPixmap> *Images() const { return m_images; }
+    void SetImages(const QList<QPixmap> *images) { m_images = images; }
+
+private:
+    const QList<QPixmap> *m_images = nullptr;
+};
+
+// The form's main menu. It tells its style which item each drawing or measuring is for.
+class TMainMenu : public QMenuBar, public MenuImageList {
     Q_OBJECT
 public:
     using QMenuBar::QMenuBar;
     // A drop-down of this menu whose items the skin can draw.
     QMenu *addMenu(const QString &title);
 
-    const QList<QPixmap> *Images() const { return m_images; }
-    void SetImages(const QList<QPixmap> *images) { m_images = images; }
-
 protected:
     void initStyleOption(QStyleOptionMenuItem *option, const QAction *action) const override;
-
-private:
-    const QList<QPixmap> *m_images = nullptr;
 };
 
 // A drop-down of a menu item, or a popup menu of its own.
-class TPopupMenu : public QMenu {
+class TPopupMenu : public QMenu, public MenuImageList {
     Q_OBJECT
 public:
     using QMenu::QMenu;
     QMenu *addMenu(const QString &title);
 
-    const QList<QPixmap> *Images() const { return m_images; }
-    void SetImages(const QList<QPixmap> *images) { m_images = images; }
-
 protected:
     void initStyleOption(QStyleOptionMenuItem *option, const QAction *action) const override;
-
-private:
-    const QList<QPixmap> *m_images = nullptr;
 };
 
 // The form's main menu (its Menu), or nullptr.
